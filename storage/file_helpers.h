@@ -1,0 +1,21 @@
+#pragma once
+// Small path and timing helpers.
+
+#include <QString>
+#include <QtGlobal>
+
+// The part after the last "\", "/" or ":"; empty when there is none.
+QString FileNamePart(const QString& path);
+
+// The path of the ordinary, non-hidden file whose name matches the last part
+// of `path` without regard to letter case, in the folder `path` names; empty
+// when there is none.
+QString FindFileIgnoringCase(const QString& path);
+
+// 1 when an ordinary, non-hidden file exists at `path` (letter case of the
+// file name aside), 0 otherwise.
+qint16 FileExists(const QString& path);
+
+// Waits `ms` milliseconds while pending events keep being processed (always
+// at least once). Measured on a monotonic clock.
+void WaitMilliseconds(qint32 ms);
