@@ -1,0 +1,56 @@
+#include "model/history_log.h"
+#include "model/vaspo.h"
+#include "storage/registry.h"
+
+namespace {
+
+QStringList HistoryBlock(const PetRecord& pet, const QDate& today, qint32 dayNumber)
+{
+    return {
+        QStringLiteral("「ばすぽう」 Ver.") + vaspo::Version,
+        QStringLiteral("名前：") + pet.FishName,
+        QStringLiteral("性別：") + (pet.Sex == 0 ? QStringLiteral("オス") : QStringLiteral("メス")),
+        QStringLiteral("飼育開始日：") + pet._StartDay,
+        QStringLiteral("死亡確認日：") + today.toString(QStringLiteral("yyyy/MM/dd")) + QStringLiteral("（死亡") +
+            QString::number(dayNumber - pet.LastRunDay) + QStringLiteral("日後）"),
+        QStringLiteral("飼育日数：") + QString::number(pet.LastRunDay - pet.StartDay + 1),
+        QString(39, QLatin1Char('-')),
+    };
+}
+
+}  // namespace
+
+void Vaspo::PetDies()
+{
+    if (dying_) {
+        return;
+    }
+    dying_ = true;
+    if (main_) {
+        main_->HideFish();
+    }
+    // A history that cannot be written must not keep the fish alive.
+    AppendHistoryBlock(AppFolder + vaspo::HistoryFileName,
+                       HistoryBlock(pet, clock_.Now().date(), DayNumber()));
+    registry_.DeleteRegKey(vaspo::KeyParent, vaspo::KeyName);
+    NoSave = 1;
+    Message(QStringLiteral("きちんと世話をしないので、 ") + pet.FishName + QStringLiteral(" は、死んじゃいました....\n") +
+                QStringLiteral("可哀想なことをしました。\n") + QStringLiteral("新しく飼育したいときは再起動して下さい。"),
+            QStringLiteral("死んじゃいました"), MsgIcon::Critical);
+    if (main_) {
+        main_->Unload();
+    }
+    EndProgram();
+}
+
+void Vaspo::ConfirmExit()
+{
+    if (Message(QStringLiteral("「ばすぽう」を終了しますか？"), QStringLiteral("ばすぽうの終了"), MsgIcon::Question,
+                MsgButtons::YesNo) != MsgAnswer::Yes) {
+        return;
+    }
+    if (main_) {
+        main_->Unload();
+    }
+    EndProgram();
+}

@@ -1,0 +1,210 @@
+#include <QDir>
+#include <QFile>
+
+#include "model/move_file.h"
+#include "model/vaspo.h"
+#include "storage/file_helpers.h"
+#include "storage/numeric.h"
+#include "storage/registry.h"
+
+namespace {
+
+const QString Warning1 = QStringLiteral("ここの値を変えて、元気にさせようとした君！");
+const QString Warning2 = QStringLiteral("そんな事して、プログラムが誤動作しても知りませんよ。");
+const QString Warning3 = QStringLiteral("勝手に値を変えないで下さい。");
+
+qint32 Halved(qint32 value)
+{
+    return qint32(RoundHalfEven(value / 2.0));
+}
+
+// The record's values in the order they are saved; the first twelve are the
+// ones a move file carries.
+constexpr int MovedValueCount = 12;
+
+QList<QPair<QString, QString>> RecordValues(const PetRecord& pet)
+{
+    return {
+        {QStringLiteral("EatFood"), QString::number(pet.EatFood)},
+        {QStringLiteral("EatFoods"), QString::number(pet.EatFoods)},
+        {QStringLiteral("Speed"), QString::number(pet.Speed)},
+        {QStringLiteral("Stress"), QString::number(pet.Stress)},
+        {QStringLiteral("StartDay"), QString::number(pet.StartDay)},
+        {QStringLiteral("_StartDay"), pet._StartDay},
+        {QStringLiteral("FishName"), pet.FishName},
+        {QStringLiteral("FormMode"), QString::number(pet.FormMode)},
+        {QStringLiteral("WaterDay"), QString::number(pet.WaterDay)},
+        {QStringLiteral("WaterConc"), QString::number(pet.WaterConc)},
+        {QStringLiteral("Sex"), QString::number(pet.Sex)},
+        {QStringLiteral("LastRunDay"), QString::number(pet.LastRunDay)},
+        {QStringLiteral("PicFileName"), pet.PicFileName},
+        {QStringLiteral("MinTray"), QString::number(pet.MinTray)},
+        {QStringLiteral("AutoFoods"), QString::number(pet.AutoFoods)},
+        {QStringLiteral("AutoFoodDay"), QString::number(pet.AutoFoodDay)},
+        {QStringLiteral("Msgbox"), QString::number(pet.Msgbox)},
+    };
+}
+
+}  // namespace
+
+void Vaspo::LoadPet(const ScreenTwips& screen)
+{
+    RegistryAccess& r = registry_;
+    const QString& k = vaspo::KeyPath;
+    pet.FormTop = r.ReadRegLong(k, QStringLiteral("FormTop"));
+    pet.FormLeft = r.ReadRegLong(k, QStringLiteral("FormLeft"));
+    pet.FormHeight = r.ReadRegLong(k, QStringLiteral("FormHeight"));
+    pet.FormWidth = r.ReadRegLong(k, QStringLiteral("FormWidth"));
+    pet.EatFood = r.ReadRegLong(k, QStringLiteral("EatFood"));
+    pet.EatFoods = r.ReadRegInteger(k, QStringLiteral("EatFoods"));
+    pet.Speed = r.ReadRegInteger(k, QStringLiteral("Speed"));
+    pet.Stress = r.ReadRegInteger(k, QStringLiteral("Stress"));
+    pet.StartDay = r.ReadRegLong(k, QStringLiteral("StartDay"));
+    pet._StartDay = r.ReadRegString(k, QStringLiteral("_StartDay"));
+    pet.FishName = r.ReadRegString(k, QStringLiteral("FishName"));
+    pet.FormMode = r.ReadRegInteger(k, QStringLiteral("FormMode"));
+    pet.WaterDay = r.ReadRegLong(k, QStringLiteral("WaterDay"));
+    pet.WaterConc = r.ReadRegInteger(k, QStringLiteral("WaterConc"));
+    pet.Sex = r.ReadRegInteger(k, QStringLiteral("Sex"));
+    pet.LastRunDay = r.ReadRegLong(k, QStringLiteral("LastRunDay"));
+    pet.PicFileName = r.ReadRegString(k, QStringLiteral("PicFilename"));
+    pet.MinTray = r.ReadRegInteger(k, QStringLiteral("MinTray"));
+    pet.AutoFoods = r.ReadRegInteger(k, QStringLiteral("AutoFoods"));
+    pet.AutoFoodDay = r.ReadRegLong(k, QStringLiteral("AutoFoodDay"));
+    pet.Msgbox = r.ReadRegInteger(k, QStringLiteral("Msgbox"));
+
+    ImportMoveFile();
+    ApplyLoadRepairs(screen);
+}
+
+void Vaspo::ApplyLoadRepairs(const ScreenTwips& screen)
+{
+    // Positions are judged against the whole desktop, which may start left
+    // of or above the primary screen.
+    if (pet.FormHeight > screen.height || pet.FormHeight <= 0) {
+        pet.FormHeight = Halved(screen.height);
+    }
+    if (pet.FormWidth > screen.width || pet.FormWidth <= 0) {
+        pet.FormWidth = Halved(screen.width);
+    }
+    if (pet.FormTop > screen.top + screen.height || pet.FormTop < screen.top) {
+        pet.FormTop = screen.top + Halved(screen.height - pet.FormHeight);
+    }
+    if (pet.FormLeft > screen.left + screen.width || pet.FormLeft < screen.left) {
+        pet.FormLeft = screen.left + Halved(screen.width - pet.FormWidth);
+    }
+
+    const qint32 today = DayNumber();
+    if (pet.EatFood > today || pet.EatFood == 0) {
+        pet.EatFood = today;
+    }
+    if (pet.EatFood != today) {
+        pet.EatFoods = 0;
+    }
+    if (pet.Speed < 1 || pet.Speed > 1000) {
+        pet.Speed = qint16(RoundHalfEven(2000.0 / 3));
+    }
+    if (pet.Stress < -100 || pet.Stress > 100) {
+        pet.Stress = 0;
+    }
+    if (pet.StartDay > today) {
+        pet.StartDay = today;
+    }
+    if (pet.FormMode != 0 && pet.FormMode != 1) {
+        pet.FormMode = 0;
+    }
+    if (pet.WaterDay > today || pet.WaterDay == 0) {
+        pet.WaterDay = today;
+    }
+    if (pet.WaterConc < 1 || pet.WaterConc > 255) {
+        pet.WaterConc = 255;
+    }
+    if (pet.Sex != 0 && pet.Sex != 1) {
+        pet.Sex = 0;
+    }
+    if (pet.LastRunDay > today || pet.LastRunDay == 0) {
+        pet.LastRunDay = today - 1;
+    }
+    if (pet.MinTray != 0 && pet.MinTray != 1) {
+        pet.MinTray = 0;
+    }
+    if (pet.AutoFoods < 0 || pet.AutoFoods > 7) {
+        pet.AutoFoods = 0;
+    }
+    if (pet.AutoFoodDay > today) {
+        pet.AutoFoodDay = 0;
+    }
+    if (pet.Msgbox != 0 && pet.Msgbox != 1) {
+        pet.Msgbox = 0;
+    }
+}
+
+void Vaspo::SavePet()
+{
+    RegistryAccess& r = registry_;
+    const QString& k = vaspo::KeyPath;
+    if (main_) {
+        const WindowPlacement place = main_->Placement();
+        if (!place.minimised) {
+            r.WriteRegString(k, QStringLiteral("FormTop"), QString::number(place.top));
+            r.WriteRegString(k, QStringLiteral("FormLeft"), QString::number(place.left));
+            r.WriteRegString(k, QStringLiteral("FormHeight"), QString::number(place.height));
+            r.WriteRegString(k, QStringLiteral("FormWidth"), QString::number(place.width));
+        }
+    }
+    for (const auto& [name, text] : RecordValues(pet)) {
+        r.WriteRegString(k, name, text);
+    }
+    r.WriteRegString(k, QStringLiteral("Version"), vaspo::Version);
+    r.WriteRegString(k, QStringLiteral("Warning1"), Warning1);
+    r.WriteRegString(k, QStringLiteral("Warning2"), Warning2);
+    r.WriteRegString(k, QStringLiteral("Warning3"), Warning3);
+}
+
+void Vaspo::ImportMoveFile()
+{
+    const QString found = FindFileIgnoringCase(MoveFilePath);
+    if (found.isEmpty()) {
+        return;
+    }
+    const QString title = QStringLiteral("水槽のお引っ越し");
+    QFile file(found);
+    std::optional<MovedFish> moved;
+    if (file.open(QIODevice::ReadOnly)) {
+        moved = ParseMoveFile(file.readAll());
+        file.close();
+    }
+    if (!moved) {
+        Message(QStringLiteral("VASPO.MNBが読めないので、引っ越しはしませんでした。\n"
+                               "ファイルはそのまま残して、今までの水槽で始めます。"),
+                title, MsgIcon::Critical);
+        return;
+    }
+    Message(QStringLiteral("VASPO.MNBがあるので、水槽をここに引っ越します"), title, MsgIcon::Information);
+    TakeOver(pet, *moved);
+
+    // The file goes only once the fish is safely in the store, so that an
+    // early end of this run cannot lose it.
+    const QString shown = QDir::toNativeSeparators(found);
+    if (!StoreMovedFish()) {
+        Message(QStringLiteral("引っ越したばすぽうを保存できなかったので、") + shown +
+                    QStringLiteral("は残しておきます。"),
+                title, MsgIcon::Exclamation);
+        return;
+    }
+    if (!QFile::remove(found)) {
+        Message(shown + QStringLiteral("を削除できませんでした。\n次の起動でまた引っ越さないよう、削除して下さい。"),
+                title, MsgIcon::Exclamation);
+        return;
+    }
+    Message(shown + QStringLiteral("は削除されました"), QStringLiteral("引っ越しました！"), MsgIcon::Information);
+}
+
+bool Vaspo::StoreMovedFish()
+{
+    bool stored = true;
+    for (const auto& [name, text] : RecordValues(pet).mid(0, MovedValueCount)) {
+        stored = registry_.WriteRegString(vaspo::KeyPath, name, text) && stored;
+    }
+    return stored;
+}

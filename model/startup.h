@@ -1,0 +1,26 @@
+#pragma once
+// What the start procedure needs from the program around it.
+
+#include <QString>
+#include <QStringList>
+
+#include "model/vaspo.h"
+
+class StartupHost {
+public:
+    virtual ~StartupHost() = default;
+    virtual bool AnotherInstanceRunning() = 0;
+    virtual QStringList Arguments() const = 0;  // without the program itself
+    virtual QString ProgramFolder() const = 0;
+    virtual ScreenTwips Screen() const = 0;
+
+    // Cursor, fish pictures, on-top mode, option check marks and the stored
+    // window geometry, all from the loaded record.
+    virtual void PrepareTank() = 0;
+    virtual void SetBackgroundPicture(const QString& path) = 0;  // empty: none
+    virtual void SetStatusLine(const QString& text) = 0;
+    virtual void SetCaption(const QString& text) = 0;
+    virtual void LoadTray() = 0;
+    virtual void StartTimer() = 0;
+    virtual void ShowTank() = 0;
+};

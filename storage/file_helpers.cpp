@@ -1,0 +1,86 @@
+#include "storage/file_helpers.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QFileInfo>
+#include <QThread>
+#include <QTimer>
+
+namespace {
+
+bool IsPathSeparator(QChar character)
+{
+    return character == QLatin1Char('\\') || character == QLatin1Char('/') || character == QLatin1Char(':');
+}
+
+bool IsVisibleOrdinaryFile(const QString& path)
+{
+    const QFileInfo info(path);
+    return info.isFile() && !info.isHidden();
+}
+
+// The actual spelling of `name` in `folder`, or empty.
+QString EntryIgnoringCase(const QString& folder, const QString& name)
+{
+    const QString wanted = name.toUpper();
+    const QStringList entries = QDir(folder).entryList(QDir::Files, QDir::Name);
+    for (const QString& entry : entries) {
+        if (entry.toUpper() == wanted)
+            return entry;
+    }
+    return {};
+}
+
+constexpr qint64 NanosecondsPerMillisecond = 1000000;
+
+} // namespace
+
+QString FileNamePart(const QString& path)
+{
+    for (qsizetype index = path.size() - 1; index >= 0; --index) {
+        if (IsPathSeparator(path.at(index)))
+            return path.mid(index + 1);
+    }
+    return {};
+}
+
+QString FindFileIgnoringCase(const QString& path)
+{
+    const QString name = FileNamePart(path);
+    if (name.isEmpty())
+        return {};
+    if (IsVisibleOrdinaryFile(path))
+        return path;
+    // The folder keeps its trailing separator, so "C:name" stays drive-relative.
+    const QString folder = path.left(path.size() - name.size());
+    const QString entry = EntryIgnoringCase(folder, name);
+    return entry.isEmpty() ? QString() : folder + entry;
+}
+
+qint16 FileExists(const QString& path)
+{
+    return FindFileIgnoringCase(path).isEmpty() ? 0 : 1;
+}
+
+void WaitMilliseconds(qint32 ms)
+{
+    QElapsedTimer clock;
+    clock.start();
+    const qint64 wantedNanoseconds = qint64(ms) * NanosecondsPerMillisecond;
+    if (!QCoreApplication::instance()) {
+        if (ms > 0)
+            QThread::msleep(ulong(ms));
+        return;
+    }
+    QCoreApplication::processEvents();
+    // A timer may fire a little early by our clock; wait again for the rest.
+    for (qint64 left = wantedNanoseconds - clock.nsecsElapsed(); left > 0;
+         left = wantedNanoseconds - clock.nsecsElapsed()) {
+        const int leftMilliseconds = int((left + NanosecondsPerMillisecond - 1) / NanosecondsPerMillisecond);
+        QEventLoop loop;
+        QTimer::singleShot(leftMilliseconds, Qt::PreciseTimer, &loop, &QEventLoop::quit);
+        loop.exec();
+    }
+}
