@@ -40,4 +40,8 @@ inline const QString KeyName = QStringLiteral("VASPO");
 inline const QString MoveFileName = QStringLiteral("VASPO.MNB");
 inline const QString HistoryFileName = QStringLiteral("VASPO.HIS");
 inline const QString HelpFileName = QStringLiteral("VASPO.HLP");
+inline const QString AuthorMail = QStringLiteral("vaspo@example.org");
+inline const QString MakerPage = QStringLiteral("https://example.org/oskepedia/");
+inline const QString DownloadPage = QStringLiteral("https://example.org/oske-library/vaspo/");
+inline const QString Copyright = QStringLiteral("Copyright (C) 2026 ばすぽう開発チーム");
 }  // namespace vaspo

@@ -10,6 +10,7 @@
 #include <stdexcept>
 
 #include "model/seams.h"
+#include "model/startup.h"
 #include "model/vaspo.h"
 #include "storage/registry.h"
 
@@ -197,4 +198,30 @@ struct ModelRig {
         p.EatFood = Today() - 1;
         p.WaterDay = Today() - 1;
     }
+};
+
+// Records what the start procedure asks of the program around it.
+class FakeHost : public StartupHost {
+public:
+    bool otherInstance = false;
+    QStringList arguments;
+    QString folder;
+    QStringList calls;
+    QString status, caption, picture;
+
+    bool AnotherInstanceRunning() override { return otherInstance; }
+    QStringList Arguments() const override { return arguments; }
+    QString ProgramFolder() const override { return folder; }
+    ScreenTwips Screen() const override { return {0, 0, 1024 * 15, 768 * 15}; }
+    void PrepareTank() override { calls.append("prepare"); }
+    void SetBackgroundPicture(const QString& path) override
+    {
+        calls.append("picture");
+        picture = path;
+    }
+    void SetStatusLine(const QString& text) override { status = text; }
+    void SetCaption(const QString& text) override { caption = text; }
+    void LoadTray() override { calls.append("tray"); }
+    void StartTimer() override { calls.append("timer"); }
+    void ShowTank() override { calls.append("show"); }
 };
