@@ -1,0 +1,47 @@
+#include <QApplication>
+#include <QIcon>
+
+#include "app/japanese_ui.h"
+#include "mainwin/frm_main.h"
+#include "mainwin/frm_tray.h"
+#include "mainwin/instance_lock.h"
+#include "mainwin/program_end.h"
+#include "mainwin/qt_dialogs.h"
+#include "mainwin/session_end.h"
+#include "mainwin/tank_startup.h"
+#include "model/system_seams.h"
+#include "storage/registry.h"
+
+int main(int argc, char** argv)
+{
+    PreferX11UnderWayland(argc, argv);
+    QApplication app(argc, argv);
+    // The tank may hide in the notification area; that is not the end.
+    QApplication::setQuitOnLastWindowClosed(false);
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/art/vaspo_icon.xpm")));
+    UseJapaneseUi(app);
+
+    SystemClock clock;
+    SystemRandom random;
+    QtDialogs dialogs;
+    InstanceLock lock;
+    ImmediateEnd end(lock);
+    RegistryAccess registry;
+    Vaspo model(clock, random, dialogs, end, registry);
+
+    frmMain main(model);
+    frmTray tray(main, model);
+    main.AttachTray(&tray);
+    model.AttachMainWindow(&main);
+    dialogs.Owner = [&main]() -> QWidget* { return &main; };
+
+    QStringList arguments = QCoreApplication::arguments();
+    arguments.removeFirst();
+    TankStartup host(main, tray, lock, arguments, QCoreApplication::applicationDirPath());
+    main.SetStartupHost(&host);
+    SessionEnd sessionEnd;
+    QObject::connect(&sessionEnd, &SessionEnd::EndRequested, &main, &frmMain::RequestClose);
+
+    model.StartProcedure(host);
+    return QApplication::exec();
+}

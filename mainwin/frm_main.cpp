@@ -1,0 +1,324 @@
+#include "mainwin/frm_main.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTextBrowser>
+#include <QTimer>
+#include <QUrl>
+
+#include "mainwin/frm_tray.h"
+#include "mainwin/tank_surface.h"
+#include "mainwin/widget_order.h"
+#include "model/window_order.h"
+
+namespace {
+
+constexpr int RowHeight = 17;  // every label of the status row
+
+QLabel* MakeLabel(QWidget* parent, const QString& text, const QRect& place)
+{
+    auto* label = new QLabel(text, parent);
+    label->setGeometry(place);
+    return label;
+}
+
+// A value label of the status row: opaque, sized to its text.
+QLabel* MakeValueLabel(QWidget* parent, const QString& text, const QRect& place, const QString& tip)
+{
+    QLabel* label = MakeLabel(parent, text, place);
+    label->setToolTip(tip);
+    label->setAutoFillBackground(true);
+    label->setAlignment(Qt::AlignCenter);
+    label->setFrameShape(QFrame::Panel);
+    label->setFrameShadow(QFrame::Sunken);
+    return label;
+}
+
+QAction* AddItem(QMenu* menu, const QString& caption, const QKeySequence& shortcut = {})
+{
+    QAction* action = menu->addAction(caption);
+    action->setShortcut(shortcut);
+    return action;
+}
+
+}  // namespace
+
+frmMain::frmMain(Vaspo& model, QWidget* parent) : QMainWindow(parent), model_(model)
+{
+    OpenUrl = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
+    setWindowTitle(vaspo::ProgramName);
+    CreateControls();
+    CreateMenus();
+    resize(372, 187 + menuBar()->sizeHint().height());
+}
+
+frmMain::~frmMain() = default;
+
+void frmMain::CreateControls()
+{
+    Timer1 = new QTimer(this);
+    Timer1->setTimerType(Qt::CoarseTimer);
+    connect(Timer1, &QTimer::timeout, this, &frmMain::Timer1_Timer);
+
+    Tank = new TankSurface(this);
+    setCentralWidget(Tank);
+    connect(Tank, &TankSurface::MouseDown, this, &frmMain::Form_MouseDown);
+    connect(Tank, &TankSurface::Resized, this, &frmMain::Form_Resize);
+
+    picHandCur = MakeLabel(Tank, {}, QRect(288, 8, 32, 32));
+    picHandCur->setPixmap(QPixmap(QStringLiteral(":/art/hand_cursor.xpm")));
+    picHandCur->hide();
+    ImgCara = MakeLabel(Tank, {}, QRect(168, 72, 33, 33));
+    ImgCara->setAttribute(Qt::WA_TransparentForMouseEvents);  // it shows nothing: open water
+    lblDate = MakeLabel(Tank, QStringLiteral("Label1"), QRect(328, 120, 33, 12));
+    lblDate->hide();
+    lblSTB = MakeValueLabel(Tank, QStringLiteral("lblSTB"), QRect(8, 152, 185, RowHeight),
+                            QStringLiteral("「ばすぽう」からのメッセージ：あんまり真に受けないように"));
+    lblSTB->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    lblSTB->setIndent(4);
+    lblStress = MakeValueLabel(Tank, QStringLiteral("lblStress"), QRect(256, 152, 49, RowHeight),
+                               QStringLiteral("ストレス：小さい程良い。すなわちマイナスの方がよい。"));
+    lblGENKI = MakeValueLabel(Tank, QStringLiteral("lblGENKI"), QRect(200, 152, 49, RowHeight),
+                              QStringLiteral("元気度：大きいほど良い。"));
+    lblWater = MakeValueLabel(Tank, QStringLiteral("lblWater"), QRect(312, 152, 45, RowHeight),
+                              QStringLiteral("水の汚濁度：小さいほど良い。"));
+    imgFood = MakeLabel(Tank, {}, QRect(128, 48, 32, 32));
+    imgFood->hide();
+
+    ImgVaspoL = {QPixmap(QStringLiteral(":/art/fish_male_left.xpm")),
+                 QPixmap(QStringLiteral(":/art/fish_female_left.xpm"))};
+    ImgVaspoR = {QPixmap(QStringLiteral(":/art/fish_male_right.xpm")),
+                 QPixmap(QStringLiteral(":/art/fish_female_right.xpm"))};
+
+    ImgVaspo = MakeLabel(Tank, {}, QRect(168, 8, 33, 33));
+    ImgVaspo->setScaledContents(true);
+    ImgVaspo->setMouseTracking(true);  // stroking needs moves without a button held
+    ImgVaspo->installEventFilter(this);
+    ImgVaspo->hide();
+
+    // The values stay readable where the status line runs under them.
+    lblGENKI->raise();
+    lblStress->raise();
+    lblWater->raise();
+}
+
+void frmMain::CreateMenus()
+{
+    mnuFile = menuBar()->addMenu(QStringLiteral("ﾌｧｲﾙ(&F)"));
+    mnuFileNew = AddItem(mnuFile, QStringLiteral("新たに飼育(&N)..."));
+    mnuFileSave = AddItem(mnuFile, QStringLiteral("水槽のお引っ越し(&M)..."));
+    mnuFile->addSeparator();
+    mnuFileExit = AddItem(mnuFile, QStringLiteral("終了(&X)..."));
+
+    mnuCare = menuBar()->addMenu(QStringLiteral("世話(&C)"));
+    mnuCareFood = AddItem(mnuCare, QStringLiteral("餌をあげる(&F)..."), QKeySequence(Qt::CTRL | Qt::Key_F));
+    mnuCareWater = AddItem(mnuCare, QStringLiteral("水の交換(&W)..."), QKeySequence(Qt::CTRL | Qt::Key_W));
+    mnuCareTalk = AddItem(mnuCare, QStringLiteral("お話(&T)"), QKeySequence(Qt::CTRL | Qt::Key_T));
+    mnuCareJanken = AddItem(mnuCare, QStringLiteral("ジャンケン(&J)"), QKeySequence(Qt::CTRL | Qt::Key_J));
+    mnuCareAutoFoods = AddItem(mnuCare, QStringLiteral("自動給餌機(&A)..."));
+    mnuCare->addSeparator();
+    mnuCarePicture = AddItem(mnuCare, QStringLiteral("写真撮影(&P)..."));
+    mnuCarePictureView = AddItem(mnuCare, QStringLiteral("アルバム(&V)..."));
+    mnuCare->addSeparator();
+    mnuCareLook = AddItem(mnuCare, QStringLiteral("様子を見る(&L)..."), QKeySequence(Qt::CTRL | Qt::Key_L));
+    // Care comes with its own windows; until then the items are shown but off.
+    for (QAction* item : {mnuCareFood, mnuCareWater, mnuCareTalk, mnuCareJanken, mnuCareAutoFoods, mnuCarePicture,
+                          mnuCarePictureView, mnuCareLook}) {
+        item->setEnabled(false);
+    }
+
+    mnuOption = menuBar()->addMenu(QStringLiteral("ｵﾌﾟｼｮﾝ(&O)"));
+    mnuOptionPic = AddItem(mnuOption, QStringLiteral("バックスクリーン(&S)..."));
+    mnuOptionPic->setEnabled(false);
+    mnuOptionAcc = AddItem(mnuOption, QStringLiteral("アクセサリ(&A)..."));
+    mnuOptionAcc->setVisible(false);
+    mnuOptionAcc->setEnabled(false);
+    mnuOptionTop = AddItem(mnuOption, QStringLiteral("常に手前に表示(&T)"));
+    mnuOptionMsg = AddItem(mnuOption, QStringLiteral("メッセージを表示する(&M)"));
+    mnuOptionTray = AddItem(mnuOption, QStringLiteral("最小化はタスクトレイへ(&I)"));
+    for (QAction* item : {mnuOptionTop, mnuOptionMsg, mnuOptionTray}) {
+        item->setCheckable(true);
+    }
+
+    mnuHelp = menuBar()->addMenu(QStringLiteral("ﾍﾙﾌﾟ(&H)"));
+    mnuHelpHelp = AddItem(mnuHelp, QStringLiteral("ﾍﾙﾌﾟ(&H)"));
+    mnuHelp->addSeparator();
+    mnuHelpInternet = mnuHelp->addMenu(QStringLiteral("ｲﾝﾀｰﾈｯﾄ"));
+    mnuHelpIntAcc[0] = AddItem(mnuHelpInternet, QStringLiteral("作者にメールを出す(&M)"));
+    mnuHelpIntAcc[1] = AddItem(mnuHelpInternet, QStringLiteral("『オスケペディア』にアクセス(&H)"));
+    mnuHelpIntAcc[2] = AddItem(mnuHelpInternet, QStringLiteral("『OSKE'S Program Library』にアクセス(&P)"));
+    mnuHelpIntAcc[1]->setEnabled(false);
+    mnuHelp->addSeparator();
+    mnuHelpAbout = AddItem(mnuHelp, QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報(&A)..."));
+
+    connect(mnuFileNew, &QAction::triggered, this, &frmMain::mnuFileNew_Click);
+    connect(mnuFileSave, &QAction::triggered, this, &frmMain::mnuFileSave_Click);
+    connect(mnuFileExit, &QAction::triggered, this, &frmMain::mnuFileExit_Click);
+    connect(mnuOptionTop, &QAction::triggered, this, &frmMain::mnuOptionTop_Click);
+    connect(mnuOptionMsg, &QAction::triggered, this, &frmMain::mnuOptionMsg_Click);
+    connect(mnuOptionTray, &QAction::triggered, this, &frmMain::mnuOptionTray_Click);
+    connect(mnuHelpHelp, &QAction::triggered, this, &frmMain::mnuHelpHelp_Click);
+    for (int index = 0; index < 3; ++index) {
+        connect(mnuHelpIntAcc[index], &QAction::triggered, this, [this, index] { mnuHelpIntAcc_Click(index); });
+    }
+    connect(mnuHelpAbout, &QAction::triggered, this, &frmMain::mnuHelpAbout_Click);
+}
+
+void frmMain::PrepareTank()
+{
+    const PetRecord& pet = model_.pet;
+    setCursor(QCursor(picHandCur->pixmap(), 11, 1));
+    ImgVaspo->resize(32, 32);
+    ShowFishPicture(ImgVaspoL[pet.Sex]);
+    setWindowIcon(QIcon(ImgVaspoR[pet.Sex]));
+    SetTopMost(*this, pet.FormMode != 0 ? 1 : 0);
+    mnuOptionTop->setChecked(pet.FormMode != 0);
+    mnuOptionTray->setChecked(pet.MinTray != 0);
+    mnuOptionTray->setEnabled(!tray_ || tray_->Available());
+    mnuOptionMsg->setChecked(pet.Msgbox != 0);
+    resize(pet.FormWidth / TwipsPerPixel, pet.FormHeight / TwipsPerPixel);
+    move(pet.FormLeft / TwipsPerPixel, pet.FormTop / TwipsPerPixel);
+}
+
+void frmMain::SetBackgroundPicture(const QString& path)
+{
+    Tank->SetPicture(path.isEmpty() ? QPixmap() : QPixmap(path));
+}
+
+void frmMain::ShowTank()
+{
+    unloading_ = false;
+    loaded_ = true;
+    show();
+}
+
+void frmMain::RequestClose()
+{
+    if (loaded_) {
+        close();
+    } else {
+        model_.EndProgram();
+    }
+}
+
+bool frmMain::ShowsPicture(const QPixmap& picture) const
+{
+    return shownPicture_ == picture.cacheKey();
+}
+
+void frmMain::ShowFishPicture(const QPixmap& picture)
+{
+    ImgVaspo->setPixmap(picture);
+    shownPicture_ = picture.cacheKey();
+}
+
+void frmMain::SetValueText(QLabel* label, const QString& text)
+{
+    if (label->text() == text) {
+        return;
+    }
+    label->setText(text);
+    label->resize(label->sizeHint().width() + 6, RowHeight);  // a little air around the figure
+}
+
+void frmMain::ShowGenki(const QString& text)
+{
+    SetValueText(lblGENKI, text);
+    RefreshTrayTip();
+}
+
+void frmMain::ShowStress(const QString& text)
+{
+    SetValueText(lblStress, text);
+    RefreshTrayTip();
+}
+
+void frmMain::ShowWater(const QString& text, const WaterColour& colour)
+{
+    const QColor water(colour.red, colour.green, colour.blue);
+    SetValueText(lblWater, text);
+    QPalette palette = lblWater->palette();
+    palette.setColor(QPalette::Window, water);
+    lblWater->setPalette(palette);
+    Tank->SetWaterColour(water);
+    RefreshTrayTip();
+}
+
+void frmMain::RefreshTrayTip()
+{
+    if (tray_) {
+        tray_->RefreshTip();
+    }
+}
+
+void frmMain::HideFish()
+{
+    ImgVaspo->hide();
+}
+
+void frmMain::Unload()
+{
+    Form_Unload();
+}
+
+WindowPlacement frmMain::Placement() const
+{
+    const QPoint corner = pos();
+    return {isMinimized(), corner.y() * TwipsPerPixel, corner.x() * TwipsPerPixel, height() * TwipsPerPixel,
+            width() * TwipsPerPixel};
+}
+
+void frmMain::KeepOnTop(bool onTop)
+{
+    KeepWidgetOnTop(this, onTop);
+}
+
+void frmMain::SendToBottom()
+{
+    lower();
+}
+
+void frmMain::closeEvent(QCloseEvent* event)
+{
+    event->accept();
+    Form_Unload();
+}
+
+void frmMain::changeEvent(QEvent* event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange) {
+        Form_Resize();
+    }
+}
+
+bool frmMain::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == ImgVaspo && event->type() == QEvent::MouseMove) {
+        ImgVaspo_MouseMove();
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void frmMain::Form_Unload()
+{
+    if (unloading_) {
+        return;
+    }
+    unloading_ = true;
+    if (model_.NoSave == 0) {
+        model_.SavePet();
+    }
+    if (tray_) {
+        tray_->Form_Unload();
+    }
+    if (help_) {
+        help_->close();
+    }
+    model_.EndProgram();
+}

@@ -1,0 +1,144 @@
+#pragma once
+// The tank window: the fish, the status row, the menus and the program's
+// only clock.
+
+#include <QMainWindow>
+#include <QPixmap>
+#include <array>
+#include <functional>
+
+#include "model/seams.h"
+#include "model/vaspo.h"
+
+class QAction;
+class QLabel;
+class QMenu;
+class QTimer;
+class QTextBrowser;
+class StartupHost;
+class TankSurface;
+class frmTray;
+
+class frmMain : public QMainWindow, public MainWindowPort, public TopMostWindow {
+    Q_OBJECT
+public:
+    explicit frmMain(Vaspo& model, QWidget* parent = nullptr);
+    ~frmMain() override;
+
+    void AttachTray(frmTray* tray) { tray_ = tray; }
+    void SetStartupHost(StartupHost* host) { startupHost_ = host; }
+    // How help targets reach the desktop; replaceable so that tests see them.
+    std::function<bool(const QUrl&)> OpenUrl;
+
+    // Controls.
+    QTimer* Timer1 = nullptr;
+    TankSurface* Tank = nullptr;
+    QLabel* picHandCur = nullptr;
+    QLabel* ImgCara = nullptr;
+    QLabel* lblDate = nullptr;
+    QLabel* lblStress = nullptr;
+    QLabel* lblGENKI = nullptr;
+    QLabel* lblWater = nullptr;
+    QLabel* imgFood = nullptr;
+    std::array<QPixmap, 2> ImgVaspoL;  // indexed by Sex
+    std::array<QPixmap, 2> ImgVaspoR;
+    QLabel* lblSTB = nullptr;
+    QLabel* ImgVaspo = nullptr;
+
+    // Menus.
+    QMenu* mnuFile = nullptr;
+    QAction* mnuFileNew = nullptr;
+    QAction* mnuFileSave = nullptr;
+    QAction* mnuFileExit = nullptr;
+    QMenu* mnuCare = nullptr;
+    QAction* mnuCareFood = nullptr;
+    QAction* mnuCareWater = nullptr;
+    QAction* mnuCareTalk = nullptr;
+    QAction* mnuCareJanken = nullptr;
+    QAction* mnuCareAutoFoods = nullptr;
+    QAction* mnuCarePicture = nullptr;
+    QAction* mnuCarePictureView = nullptr;
+    QAction* mnuCareLook = nullptr;
+    QMenu* mnuOption = nullptr;
+    QAction* mnuOptionPic = nullptr;
+    QAction* mnuOptionAcc = nullptr;
+    QAction* mnuOptionTop = nullptr;
+    QAction* mnuOptionMsg = nullptr;
+    QAction* mnuOptionTray = nullptr;
+    QMenu* mnuHelp = nullptr;
+    QAction* mnuHelpHelp = nullptr;
+    QMenu* mnuHelpInternet = nullptr;
+    std::array<QAction*, 3> mnuHelpIntAcc{};
+    QAction* mnuHelpAbout = nullptr;
+
+    // Clock and animation state; none of it is saved.
+    qint16 MonologueHour = 0;
+    qint32 ClockTicks = 0;
+    qint16 DirX = 0;
+    qint16 DirY = 0;
+    qint16 Placed = 0;
+    qint16 SwimCount = 0;
+    qint16 TouchCount = 0;
+
+    // Handlers.
+    void Timer1_Timer();
+    void SwimStep();
+    void Form_Resize();
+    void lblSort() override;
+    void Form_MouseDown(Qt::MouseButton button, const QPoint& position);
+    void ImgVaspo_MouseMove();
+    void Form_Unload();
+    void mnuFileNew_Click();
+    void mnuFileSave_Click();
+    void mnuFileExit_Click();
+    void mnuOptionTop_Click();
+    void mnuOptionMsg_Click();
+    void mnuOptionTray_Click();
+    void mnuHelpHelp_Click();
+    void mnuHelpIntAcc_Click(int index);
+    void mnuHelpAbout_Click();
+
+    // Start-up's share of the window.
+    void PrepareTank();
+    void SetBackgroundPicture(const QString& path);
+    void ShowTank();
+    bool IsLoaded() const { return loaded_; }
+    // Closes the way the close box does once the tank is up; before that,
+    // there is nothing to save and the program simply ends.
+    void RequestClose();
+
+    // What the model writes to.
+    void ShowGenki(const QString& text) override;
+    void ShowStress(const QString& text) override;
+    void ShowWater(const QString& text, const WaterColour& colour) override;
+    void HideFish() override;
+    void Unload() override;
+    WindowPlacement Placement() const override;
+    void KeepOnTop(bool onTop) override;
+    void SendToBottom() override;
+
+    QTextBrowser* HelpWindow() const { return help_; }
+    bool ShowsPicture(const QPixmap& picture) const;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void CreateControls();
+    void CreateMenus();
+    void SetValueText(QLabel* label, const QString& text);
+    void ShowFishPicture(const QPixmap& picture);
+    void BlowBubbles(int x0, int w, int h);
+    int RandomTurn();
+    void RefreshTrayTip();
+
+    Vaspo& model_;
+    frmTray* tray_ = nullptr;
+    StartupHost* startupHost_ = nullptr;
+    QTextBrowser* help_ = nullptr;
+    qint64 shownPicture_ = 0;
+    bool loaded_ = false;
+    bool unloading_ = false;
+};

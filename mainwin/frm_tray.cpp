@@ -1,0 +1,137 @@
+#include "mainwin/frm_tray.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCursor>
+#include <QLabel>
+#include <QMenu>
+
+#include "mainwin/frm_main.h"
+#include "model/vaspo.h"
+
+namespace {
+
+const QString PutAway = QStringLiteral("タスクトレイに入れる(&T)");
+const QString TakeOut = QStringLiteral("タスクトレイから出す(&T)");
+
+}  // namespace
+
+QString TrayValuesTip(const PetRecord& pet)
+{
+    return pet.FishName + QLatin1Char('/') + EnergyFigure(pet.Speed) + QStringLiteral("%/") +
+           QString::number(pet.Stress) + QLatin1Char('/') + PollutionFigure(pet.WaterConc) + QLatin1Char('%');
+}
+
+frmTray::frmTray(frmMain& main, Vaspo& model, QObject* parent) : QObject(parent), main_(main), model_(model)
+{
+    Available = [] { return QSystemTrayIcon::isSystemTrayAvailable(); };
+    mnuVaspo = new QMenu(QStringLiteral("ばすぽう"));
+    mnuTray = mnuVaspo->addAction(PutAway);
+    mnuVaspo->addSeparator();
+    mnuExit = mnuVaspo->addAction(QStringLiteral("ばすぽうの終了(&X)..."));
+    mnuVaspo->setDefaultAction(mnuTray);
+    connect(mnuTray, &QAction::triggered, this, &frmTray::mnuTray_Click);
+    connect(mnuExit, &QAction::triggered, this, &frmTray::mnuExit_Click);
+
+    singleClick_.setSingleShot(true);
+    singleClick_.setInterval(QApplication::doubleClickInterval());
+    connect(&singleClick_, &QTimer::timeout, this, [this] { Form_MouseMove(LeftButtonDown); });
+}
+
+frmTray::~frmTray()
+{
+    delete mnuVaspo;
+}
+
+void frmTray::Form_Load()
+{
+    Form_Unload();
+    TrayHidden = 0;
+    mnuTray->setText(PutAway);
+    icon_ = new QSystemTrayIcon(QIcon(main_.ImgVaspoL[model_.pet.Sex]), this);
+    icon_->setToolTip(QStringLiteral("ばすぽう - ") + model_.pet.FishName);
+    connect(icon_, &QSystemTrayIcon::activated, this, &frmTray::Icon_Activated);
+    if (Available()) {
+        icon_->show();
+    }
+}
+
+void frmTray::Form_Unload()
+{
+    singleClick_.stop();
+    if (icon_) {
+        icon_->hide();
+        delete icon_;
+        icon_ = nullptr;
+    }
+}
+
+QString frmTray::ToolTip() const
+{
+    return icon_ ? icon_->toolTip() : QString();
+}
+
+void frmTray::RefreshTip()
+{
+    // Qt does not tell when the pointer rests on the icon, so the tip is
+    // kept current whenever a value changes.
+    if (icon_) {
+        icon_->setToolTip(TrayValuesTip(model_.pet));
+    }
+}
+
+void frmTray::ShowHiddenCaption()
+{
+    mnuTray->setText(TakeOut);
+}
+
+void frmTray::Icon_Activated(QSystemTrayIcon::ActivationReason reason)
+{
+    if (reason == QSystemTrayIcon::Trigger) {
+        singleClick_.start();
+    } else if (reason == QSystemTrayIcon::DoubleClick) {
+        singleClick_.stop();
+        Form_MouseMove(LeftDoubleClick);
+    }
+}
+
+void frmTray::Form_MouseMove(int message)
+{
+    switch (message) {
+    case MouseMoved:
+        RefreshTip();
+        break;
+    case LeftButtonDown:
+        if (TrayMenuBusy != -1) {
+            TrayMenuBusy = -1;
+            mnuVaspo->exec(QCursor::pos());
+            TrayMenuBusy = 0;
+        }
+        break;
+    case LeftDoubleClick:
+        mnuTray_Click();
+        break;
+    default:
+        break;  // the right button and releases do nothing
+    }
+}
+
+void frmTray::mnuTray_Click()
+{
+    if (main_.isMinimized() || TrayHidden == 1) {
+        mnuTray->setText(PutAway);
+        main_.showNormal();
+        main_.raise();
+        main_.activateWindow();
+        TrayHidden = 0;
+    } else {
+        mnuTray->setText(TakeOut);
+        main_.hide();
+        TrayHidden = 1;
+    }
+}
+
+void frmTray::mnuExit_Click()
+{
+    model_.ConfirmExit();
+}

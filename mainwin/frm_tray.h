@@ -1,0 +1,55 @@
+#pragma once
+// The fish's icon in the notification area, with its small menu.
+
+#include <QObject>
+#include <QSystemTrayIcon>
+#include <QTimer>
+#include <functional>
+
+#include "model/pet_record.h"
+
+class QAction;
+class QMenu;
+class Vaspo;
+class frmMain;
+
+// "<name>/<energy>%/<stress>/<pollution>%"
+QString TrayValuesTip(const PetRecord& pet);
+
+class frmTray : public QObject {
+    Q_OBJECT
+public:
+    // The icon's notifications, by the window messages they stand for.
+    enum Message { MouseMoved = 512, LeftButtonDown = 513, LeftDoubleClick = 515, RightButtonDown = 516 };
+
+    frmTray(frmMain& main, Vaspo& model, QObject* parent = nullptr);
+    ~frmTray() override;
+
+    // Whether the desktop has a notification area; replaceable in tests.
+    std::function<bool()> Available;
+
+    QMenu* mnuVaspo = nullptr;
+    QAction* mnuTray = nullptr;
+    QAction* mnuExit = nullptr;
+    qint16 TrayHidden = 0;
+    qint16 TrayMenuBusy = 0;
+
+    void Form_Load();
+    void Form_Unload();
+    void Form_MouseMove(int message);
+    void mnuTray_Click();
+    void mnuExit_Click();
+
+    bool IsLoaded() const { return icon_ != nullptr; }
+    QString ToolTip() const;
+    void RefreshTip();
+    void ShowHiddenCaption();
+
+private:
+    void Icon_Activated(QSystemTrayIcon::ActivationReason reason);
+
+    frmMain& main_;
+    Vaspo& model_;
+    QSystemTrayIcon* icon_ = nullptr;
+    QTimer singleClick_;  // a first click may still become a double click
+};

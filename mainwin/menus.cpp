@@ -1,0 +1,146 @@
+// The file, option and help menus.
+#include <QAction>
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QTextBrowser>
+#include <QTimer>
+#include <QUrl>
+#include <QWindow>
+
+#include "about/frm_about.h"
+#include "mainwin/frm_main.h"
+#include "mainwin/frm_tray.h"
+#include "mainwin/widget_order.h"
+#include "model/startup.h"
+#include "model/window_order.h"
+#include "storage/file_helpers.h"
+#include "storage/registry.h"
+
+void frmMain::mnuFileNew_Click()
+{
+    const QString first = model_.pet.FishName + QStringLiteral("を海に帰します。\n") +
+                          QStringLiteral("新しい「ばすぽう」を飼育し始めます。\n") +
+                          QStringLiteral("現在のデータは削除されます。\n") + QStringLiteral("よろしいですか？");
+    if (model_.Message(first, QStringLiteral("新たに飼育"), MsgIcon::Question, MsgButtons::YesNo, MsgAnswer::No) !=
+        MsgAnswer::Yes) {
+        return;
+    }
+    if (model_.Message(QStringLiteral("現在のデータは二度と復活できません。\n本当によろしいですか？"),
+                       QStringLiteral("新たに飼育・最終確認"), MsgIcon::Question, MsgButtons::YesNo,
+                       MsgAnswer::No) != MsgAnswer::Yes) {
+        return;
+    }
+    hide();
+    loaded_ = false;  // until start-up shows the tank again there is no fish to save
+    model_.registry().DeleteRegKey(vaspo::KeyParent, vaspo::KeyName);
+    if (tray_) {
+        tray_->Form_Unload();
+    }
+    Timer1->setInterval(200);
+    Timer1->stop();
+    if (startupHost_) {
+        model_.StartProcedure(*startupHost_);
+    }
+}
+
+void frmMain::mnuFileSave_Click()
+{
+    const QString title = QStringLiteral("お引っ越し");
+    if (model_.Message(QStringLiteral("水槽のお引っ越しをしますか？"), title, MsgIcon::Question, MsgButtons::YesNo) !=
+        MsgAnswer::Yes) {
+        return;
+    }
+    const QString file = QDir::toNativeSeparators(model_.MoveFilePath);
+    if (!model_.PackTank()) {
+        model_.Message(file + QStringLiteral("に書き込めなかったので、引っ越しをやめました。\n") +
+                           QStringLiteral("ばすぽうは今までどおりここにいます。"),
+                       title, MsgIcon::Critical);
+        return;
+    }
+    model_.Message(QStringLiteral("引っ越しの準備ができました！\n") + file + QStringLiteral("に梱包しました。\n") +
+                       QStringLiteral("このファイルを引っ越す場所（パソコン）にいれて下さい。\n") +
+                       QStringLiteral("詳しくは、ヘルプファイルをご覧下さい。"),
+                   QStringLiteral("引っ越し準備完了！"), MsgIcon::Information);
+    model_.EndProgram();
+}
+
+void frmMain::mnuFileExit_Click()
+{
+    model_.ConfirmExit();
+}
+
+void frmMain::mnuOptionTop_Click()
+{
+    PetRecord& pet = model_.pet;
+    if (pet.FormMode == 1) {
+        SetTopMost(*this, 0);
+        pet.FormMode = 0;
+    } else {
+        SetTopMost(*this, 1);
+        pet.FormMode = 1;
+    }
+    mnuOptionTop->setChecked(pet.FormMode == 1);
+}
+
+void frmMain::mnuOptionMsg_Click()
+{
+    PetRecord& pet = model_.pet;
+    pet.Msgbox = pet.Msgbox == 1 ? 0 : 1;
+    mnuOptionMsg->setChecked(pet.Msgbox == 1);
+}
+
+void frmMain::mnuOptionTray_Click()
+{
+    PetRecord& pet = model_.pet;
+    pet.MinTray = pet.MinTray == 1 ? 0 : 1;
+    mnuOptionTray->setChecked(pet.MinTray == 1);
+}
+
+void frmMain::mnuHelpHelp_Click()
+{
+    if (!help_) {
+        help_ = new QTextBrowser(this);
+        help_->setWindowFlag(Qt::Window);
+        help_->setWindowTitle(QStringLiteral("ばすぽう ヘルプ"));
+        help_->setOpenExternalLinks(true);
+        help_->resize(560, 600);
+    }
+    // The help beside the program wins; the copy built in serves when it
+    // has gone missing.
+    const QString beside = FindFileIgnoringCase(model_.HelpFile);
+    const QUrl source = beside.isEmpty() ? QUrl(QStringLiteral("qrc:/VASPO.HLP")) : QUrl::fromLocalFile(beside);
+    help_->setSource(source, QTextDocument::HtmlResource);
+    help_->show();
+    help_->raise();
+    help_->activateWindow();
+}
+
+void frmMain::mnuHelpIntAcc_Click(int index)
+{
+    const QString targets[] = {QStringLiteral("mailto:") + vaspo::AuthorMail, vaspo::MakerPage,
+                               vaspo::DownloadPage};
+    if (index < 0 || index > 2) {
+        return;
+    }
+    // Handed to the desktop and not waited for; a missing handler is its
+    // business, not a reason to stop.
+    OpenUrl(QUrl(targets[index]));
+}
+
+void frmMain::mnuHelpAbout_Click()
+{
+    frmAbout box(model_, [this] {
+        if (tray_) {
+            tray_->Form_Unload();
+        }
+    }, this);
+    const QRect screen = (windowHandle() && windowHandle()->screen() ? windowHandle()->screen()
+                                                                      : QGuiApplication::primaryScreen())
+                             ->geometry();
+    box.move(screen.left() + (screen.width() - box.width()) / 2, screen.top() + (screen.height() - box.height()) / 2);
+    WidgetOrder order(&box);
+    SetTopMost(order, 1);
+    box.exec();
+}

@@ -1,0 +1,64 @@
+#include "mainwin/qt_dialogs.h"
+
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace {
+
+QMessageBox::Icon ToQt(MsgIcon icon)
+{
+    switch (icon) {
+    case MsgIcon::Critical:
+        return QMessageBox::Critical;
+    case MsgIcon::Question:
+        return QMessageBox::Question;
+    case MsgIcon::Exclamation:
+        return QMessageBox::Warning;
+    case MsgIcon::Information:
+        return QMessageBox::Information;
+    case MsgIcon::None:
+        break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+}  // namespace
+
+QWidget* QtDialogs::VisibleOwner() const
+{
+    QWidget* owner = Owner();
+    return owner && owner->isVisible() && !owner->isMinimized() ? owner : nullptr;
+}
+
+MsgAnswer QtDialogs::MsgBox(const MsgRequest& request)
+{
+    QMessageBox box(ToQt(request.icon), request.title, request.text, QMessageBox::NoButton, VisibleOwner());
+    if (request.buttons == MsgButtons::YesNo) {
+        QPushButton* yes = box.addButton(QStringLiteral("はい"), QMessageBox::YesRole);
+        QPushButton* no = box.addButton(QStringLiteral("いいえ"), QMessageBox::NoRole);
+        box.setDefaultButton(request.defaultButton == MsgAnswer::No ? no : yes);
+        box.setEscapeButton(no);
+        box.exec();
+        return box.clickedButton() == yes ? MsgAnswer::Yes : MsgAnswer::No;
+    }
+    QPushButton* ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+    box.setDefaultButton(ok);
+    box.setEscapeButton(ok);
+    box.exec();
+    return MsgAnswer::Ok;
+}
+
+QString QtDialogs::InputBox(const QString& prompt, const QString& title, const QString& defaultText)
+{
+    QInputDialog dialog(VisibleOwner());
+    dialog.setWindowTitle(title);
+    dialog.setLabelText(prompt);
+    dialog.setTextValue(defaultText);
+    dialog.setOkButtonText(QStringLiteral("OK"));
+    dialog.setCancelButtonText(QStringLiteral("キャンセル"));
+    if (dialog.exec() != QDialog::Accepted) {
+        return {};
+    }
+    return dialog.textValue();
+}

@@ -1,0 +1,121 @@
+// The clock tick and the fish's swimming.
+#include <QLabel>
+#include <cmath>
+
+#include "mainwin/frm_main.h"
+#include "mainwin/tank_surface.h"
+
+namespace {
+
+int Int(double value)
+{
+    return int(std::floor(value));
+}
+
+}  // namespace
+
+void frmMain::Timer1_Timer()
+{
+    SwimStep();
+
+    PetRecord& pet = model_.pet;
+    if (model_.DayNumber() != pet.LastRunDay) {
+        model_.DailyUpdate(0);
+        pet.EatFoods = 0;
+        pet.LastRunDay = model_.DayNumber();
+    }
+
+    if (++model_.StatusTicks >= 50) {
+        lblSTB->setText(model_.SpeechLine());
+        model_.StatusTicks = 0;
+    }
+
+    if (++ClockTicks > 144000) {
+        model_.ChangeEnergy(2);
+        model_.ChangeStress(-2);
+        ClockTicks = 0;
+    }
+}
+
+void frmMain::SwimStep()
+{
+    RandomSource& random = model_.random();
+    const PetRecord& pet = model_.pet;
+
+    // One pixel more every ten days of age.
+    const int size = Int((model_.DayNumber() - pet.StartDay) / 10.0) + 33;
+    if (size != ImgVaspo->width()) {
+        ImgVaspo->resize(size, size);
+    }
+    const int tankWidth = Tank->width();
+    const int tankHeight = Tank->height();
+    const int w = ImgVaspo->width();
+    const int h = ImgVaspo->height();
+    const int rowHeight = lblSTB->height();
+
+    if (Placed != 1) {
+        random.Randomize();
+        const double r1 = random.Rnd();
+        const double r2 = random.Rnd();
+        const int x = Int((tankWidth - w + 1) * r1);
+        const int y = Int((tankHeight - h - rowHeight + 1) * r2);
+        DirX = -1;
+        DirY = -1;
+        Placed = 1;
+        ImgVaspo->move(x, y);
+        ImgVaspo->show();
+        return;
+    }
+
+    const int x0 = ImgVaspo->x();
+    const int y0 = ImgVaspo->y();
+    if (DirX == 1 && !ShowsPicture(ImgVaspoR[pet.Sex])) {
+        ShowFishPicture(ImgVaspoR[pet.Sex]);
+    } else if (DirX == -1 && !ShowsPicture(ImgVaspoL[pet.Sex])) {
+        ShowFishPicture(ImgVaspoL[pet.Sex]);
+    }
+
+    random.Randomize();
+    const int k = Int(random.Rnd() * 29 + 1);
+    if (k % 3 == 0 && SwimCount > 20) {
+        BlowBubbles(x0, w, h);
+        SwimCount = -1;
+    }
+    ++SwimCount;
+
+    ImgVaspo->move(x0 + 4 * DirX, y0 + DirY);
+
+    random.Randomize();
+    const int a = RandomTurn();
+    const int b = RandomTurn();
+    const int left = ImgVaspo->x();
+    const int top = ImgVaspo->y();
+    if (left < 0 || left > tankWidth - w || (a == 0 && SwimCount > 10)) {
+        DirX = qint16(-DirX);
+    }
+    if (top < 0 || top > tankHeight - (rowHeight + h) || (b == 0 && SwimCount > 10)) {
+        DirY = qint16(-DirY);
+    }
+}
+
+void frmMain::BlowBubbles(int x0, int w, int h)
+{
+    RandomSource& random = model_.random();
+    const int top = ImgVaspo->y();
+    for (int bubble = 4; bubble <= 10; bubble += 2) {
+        const int radius = Int(h / 15.0);
+        int x = DirX == 1 ? x0 + w : x0;
+        x += DirX * Int(random.Rnd() * (6 * radius - radius / 2.0 + 1) + radius / 2.0);
+        const int y = (top + h) - Int(random.Rnd() * (2 * h / 3.0 - h / 3.0 + 1) + h / 3.0);
+        Tank->DrawBubble(x, y, radius);
+    }
+}
+
+// Zero about once in 24: a dividend of 1 to 100 against a divisor of 20 to 25.
+int frmMain::RandomTurn()
+{
+    RandomSource& random = model_.random();
+    const int dividend = Int(random.Rnd() * 100 + 1);
+    const int divisor = Int(random.Rnd() * 6 + 20);
+    return dividend % divisor;
+}

@@ -1,0 +1,34 @@
+#pragma once
+// The start procedure's view of the running program.
+
+#include <QStringList>
+
+#include "model/startup.h"
+
+class InstanceLock;
+class frmMain;
+class frmTray;
+
+class TankStartup : public StartupHost {
+public:
+    TankStartup(frmMain& main, frmTray& tray, InstanceLock& lock, QStringList arguments, QString programFolder);
+
+    bool AnotherInstanceRunning() override;
+    QStringList Arguments() const override { return arguments_; }
+    QString ProgramFolder() const override { return folder_; }
+    ScreenTwips Screen() const override;
+    void PrepareTank() override;
+    void SetBackgroundPicture(const QString& path) override;
+    void SetStatusLine(const QString& text) override;
+    void SetCaption(const QString& text) override;
+    void LoadTray() override;
+    void StartTimer() override;
+    void ShowTank() override;
+
+private:
+    frmMain& main_;
+    frmTray& tray_;
+    InstanceLock& lock_;
+    QStringList arguments_;
+    QString folder_;
+};
