@@ -1,6 +1,7 @@
 // Keeping the status row and the fish in place, and the mouse.
 #include <QLabel>
 #include <QMenu>
+#include <QTimer>
 #include <cmath>
 
 #include "mainwin/frm_main.h"
@@ -12,8 +13,13 @@ void frmMain::Form_Resize()
     if (isMinimized()) {
         // Without a notification area the window must stay reachable.
         if (model_.pet.MinTray == 1 && tray_ && tray_->Available()) {
-            hide();
-            tray_->ShowHiddenCaption();
+            // After the minimising has finished, or it would show the window again.
+            QTimer::singleShot(0, this, [this] {
+                if (isMinimized()) {
+                    hide();
+                    tray_->ShowHiddenCaption();
+                }
+            });
         }
         return;
     }

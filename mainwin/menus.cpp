@@ -139,7 +139,10 @@ void frmMain::mnuHelpAbout_Click()
     const QRect screen = (windowHandle() && windowHandle()->screen() ? windowHandle()->screen()
                                                                       : QGuiApplication::primaryScreen())
                              ->geometry();
-    box.move(screen.left() + (screen.width() - box.width()) / 2, screen.top() + (screen.height() - box.height()) / 2);
+    box.winId();  // the frame is known once the window exists
+    const QSize outer = box.frameGeometry().size();
+    box.move(screen.left() + (screen.width() - outer.width()) / 2,
+             screen.top() + (screen.height() - outer.height()) / 2);
     WidgetOrder order(&box);
     SetTopMost(order, 1);
     box.exec();

@@ -1,0 +1,58 @@
+// The real program closes like its close box does when the desktop ends
+// it: the fish is saved, nothing is asked.
+#include <QtTest>
+#include <csignal>
+
+#include "model/vaspo.h"
+#include "storage/registry.h"
+
+class TestSessionEnd : public QObject {
+    Q_OBJECT
+private slots:
+    void signalSavesTheFish_data()
+    {
+        QTest::addColumn<int>("signal");
+        QTest::newRow("SIGTERM") << int(SIGTERM);
+        QTest::newRow("SIGHUP") << int(SIGHUP);
+        QTest::newRow("SIGINT") << int(SIGINT);
+    }
+    void signalSavesTheFish()
+    {
+        QFETCH(int, signal);
+        QTemporaryDir config;
+        qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
+        const qint32 today = DayNumberOf(QDate::currentDate());
+        WriteRegString(vaspo::KeyPath, "Version", "0.32");
+        WriteRegString(vaspo::KeyPath, "FishName", "ぎんじろう");
+        WriteRegString(vaspo::KeyPath, "StartDay", QString::number(today - 1));
+        WriteRegString(vaspo::KeyPath, "EatFood", QString::number(today - 1));
+        WriteRegString(vaspo::KeyPath, "WaterDay", QString::number(today - 1));
+        WriteRegString(vaspo::KeyPath, "LastRunDay", QString::number(today - 1));
+
+        QProcess program;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("XDG_CONFIG_HOME", config.path());
+        environment.insert("QT_QPA_PLATFORM", "offscreen");
+        program.setProcessEnvironment(environment);
+        program.start(VASPO_EXECUTABLE, {});
+        QVERIFY(program.waitForStarted());
+        const QString lock = config.path() + "/OSKE/VASPO.lock";
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(lock), 10000);
+        QTest::qWait(1500);  // past start-up: the tank is up
+        QCOMPARE(program.state(), QProcess::Running);
+        ::kill(pid_t(program.processId()), signal);
+        QVERIFY(program.waitForFinished(10000));
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(program.exitCode(), 0);
+
+        // Saved: the catch-up of yesterday and the values only a save writes.
+        QCOMPARE(ReadRegString(vaspo::KeyPath, "LastRunDay"), QString::number(today));
+        QCOMPARE(ReadRegString(vaspo::KeyPath, "Speed"), QString("627"));
+        QVERIFY(!ReadRegString(vaspo::KeyPath, "Warning1").isEmpty());
+        QVERIFY(!ReadRegString(vaspo::KeyPath, "FormWidth").isEmpty());
+        QVERIFY(!QFile::exists(lock));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSessionEnd)
+#include "test_session_end.moc"
