@@ -1,7 +1,7 @@
 #include <QApplication>
 #include <QIcon>
 
-#include "app/japanese_ui.h"
+#include "mainwin/desktop_setup.h"
 #include "mainwin/frm_main.h"
 #include "mainwin/frm_tray.h"
 #include "mainwin/instance_lock.h"

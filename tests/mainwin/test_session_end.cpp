@@ -12,14 +12,25 @@ private slots:
     void signalSavesTheFish_data()
     {
         QTest::addColumn<int>("signal");
-        QTest::newRow("SIGTERM") << int(SIGTERM);
-        QTest::newRow("SIGHUP") << int(SIGHUP);
-        QTest::newRow("SIGINT") << int(SIGINT);
+        QTest::addColumn<bool>("copied");
+        QTest::newRow("SIGTERM") << int(SIGTERM) << false;
+        QTest::newRow("SIGHUP") << int(SIGHUP) << false;
+        QTest::newRow("SIGINT") << int(SIGINT) << false;
+        QTest::newRow("copied to another folder") << int(SIGTERM) << true;
     }
     void signalSavesTheFish()
     {
         QFETCH(int, signal);
+        QFETCH(bool, copied);
         QTemporaryDir config;
+        QTemporaryDir elsewhere;
+        QString executable = VASPO_EXECUTABLE;
+        if (copied) {
+            // Everything it needs is inside it.
+            executable = elsewhere.path() + "/vaspo";
+            QVERIFY(QFile::copy(VASPO_EXECUTABLE, executable));
+            QFile::setPermissions(executable, QFile::permissions(VASPO_EXECUTABLE));
+        }
         qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
         const qint32 today = DayNumberOf(QDate::currentDate());
         WriteRegString(vaspo::KeyPath, "Version", "0.32");
@@ -34,7 +45,8 @@ private slots:
         environment.insert("XDG_CONFIG_HOME", config.path());
         environment.insert("QT_QPA_PLATFORM", "offscreen");
         program.setProcessEnvironment(environment);
-        program.start(VASPO_EXECUTABLE, {});
+        program.setWorkingDirectory(config.path());
+        program.start(executable, {});
         QVERIFY(program.waitForStarted());
         const QString lock = config.path() + "/OSKE/VASPO.lock";
         QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(lock), 10000);

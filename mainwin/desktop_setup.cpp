@@ -1,4 +1,4 @@
-#include "app/japanese_ui.h"
+#include "mainwin/desktop_setup.h"
 
 #include <QApplication>
 #include <QFont>
