@@ -38,7 +38,7 @@ void TankSurface::paintEvent(QPaintEvent* event)
     const QRect area = event->rect();
     painter.fillRect(area, water_);
     if (!picture_.isNull()) {
-        painter.drawPixmap(area, picture_, area);  // at its own size, from the top left
+        painter.drawPixmap(0, 0, picture_);  // at its own size, from the top left; clipped to the area
     }
     if (pending_.isEmpty()) {
         return;
