@@ -2,7 +2,7 @@
 // Scripted stand-ins for the world outside the model.
 
 #include <QDateTime>
-#include <QList>
+#include <QFile>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <deque>
@@ -18,12 +18,43 @@ struct ProgramEnded : std::runtime_error {
     ProgramEnded() : std::runtime_error("program ended") {}
 };
 
+// Takes the front of `queue`; `value` when it is empty.
+template <typename T>
+T Next(std::deque<T>& queue, T value)
+{
+    if (!queue.empty()) {
+        value = queue.front();
+        queue.pop_front();
+    }
+    return value;
+}
+
+// Name/text pairs to store under the program's key.
+using Values = std::initializer_list<std::pair<const char*, QString>>;
+
+inline void Store(Values values)
+{
+    for (const auto& [name, text] : values) {
+        WriteRegString(vaspo::KeyPath, name, text);
+    }
+}
+
+inline QByteArray ReadAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+inline bool WriteAll(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
 class ScriptedClock : public Clock {
 public:
     QDateTime now = QDateTime(QDate(2026, 12, 6), QTime(12, 0));
     QDateTime Now() const override { return now; }
-    void SetDate(const QDate& date) { now.setDate(date); }
-    void NextDay() { now = now.addDays(1); }
 };
 
 // Hands out the queued draws; once they run out, `fallback`.
@@ -32,60 +63,35 @@ public:
     std::deque<double> draws;
     double fallback = 0.0;
     int randomizeCalls = 0;
-    int drawCount = 0;
     void Randomize() override { ++randomizeCalls; }
-    double Rnd() override
-    {
-        ++drawCount;
-        if (draws.empty()) {
-            return fallback;
-        }
-        const double r = draws.front();
-        draws.pop_front();
-        return r;
-    }
+    double Rnd() override { return Next(draws, fallback); }
 };
 
-// Answers message boxes from a queue (Ok when empty) and input boxes from
-// another; records every request.
+// Answers message boxes from a queue (Ok, or No to a question, when empty)
+// and input boxes from another; records every request.
 class ScriptedDialogs : public Dialogs {
 public:
     std::deque<MsgAnswer> answers;
     std::deque<QString> inputs;
     QList<MsgRequest> shown;
+    QStringList titles, texts;  // of the shown messages
     QStringList prompts;
     std::function<void(const MsgRequest&)> onMessage;
 
     MsgAnswer MsgBox(const MsgRequest& request) override
     {
         shown.append(request);
+        titles.append(request.title);
+        texts.append(request.text);
         if (onMessage) {
             onMessage(request);
         }
-        if (answers.empty()) {
-            return request.buttons == MsgButtons::YesNo ? MsgAnswer::No : MsgAnswer::Ok;
-        }
-        const MsgAnswer answer = answers.front();
-        answers.pop_front();
-        return answer;
+        return Next(answers, request.buttons == MsgButtons::YesNo ? MsgAnswer::No : MsgAnswer::Ok);
     }
     QString InputBox(const QString& prompt, const QString& title, const QString& defaultText) override
     {
-        prompts.append(prompt + QLatin1Char('|') + title + QLatin1Char('|') + defaultText);
-        if (inputs.empty()) {
-            return {};
-        }
-        const QString text = inputs.front();
-        inputs.pop_front();
-        return text;
-    }
-    QStringList Titles() const
-    {
-        QStringList titles;
-        for (const MsgRequest& r : shown) {
-            titles.append(r.title);
-        }
-        return titles;
+        prompts.append(prompt + '|' + title + '|' + defaultText);
+        return Next(inputs, QString());
     }
 };
 
@@ -107,67 +113,41 @@ public:
     bool fishHidden = false;
     int unloads = 0;
     WindowPlacement placement{false, 150, 300, 2805, 5580};
-    std::function<void()> onUnload;
 
     void ShowGenki(const QString& text) override { genki = text; }
     void ShowStress(const QString& text) override { stress = text; }
-    void ShowWater(const QString& text, const WaterColour& c) override
-    {
-        water = text;
-        colour = c;
-    }
+    void ShowWater(const QString& text, const WaterColour& c) override { std::tie(water, colour) = std::tie(text, c); }
     void lblSort() override { ++sorts; }
     void HideFish() override { fishHidden = true; }
-    void Unload() override
-    {
-        ++unloads;
-        if (onUnload) {
-            onUnload();
-        }
-    }
+    void Unload() override { ++unloads; }
     WindowPlacement Placement() const override { return placement; }
 };
 
-// Writes through to the real store and remembers the order of the writes.
+// Writes through to the real store and remembers the order of reads and writes.
 class RecordingRegistry : public RegistryAccess {
 public:
-    QStringList writes;
-    QStringList reads;
+    QStringList writes, reads;
     bool failWrites = false;
-    QString ReadRegString(const QString& key, const QString& name) override
+    template <typename T>
+    T Read(const QString& name, T result)
     {
         reads.append(name);
-        return RegistryAccess::ReadRegString(key, name);
+        return result;
     }
-    qint16 ReadRegInteger(const QString& key, const QString& name) override
+    QString ReadRegString(const QString& k, const QString& n) override { return Read(n, ::ReadRegString(k, n)); }
+    qint16 ReadRegInteger(const QString& k, const QString& n) override { return Read(n, ::ReadRegInteger(k, n)); }
+    qint32 ReadRegLong(const QString& k, const QString& n) override { return Read(n, ::ReadRegLong(k, n)); }
+    bool WriteRegString(const QString& k, const QString& n, const QString& text) override
     {
-        reads.append(name);
-        return ::ReadRegInteger(key, name);
+        writes.append(n);
+        return !failWrites && ::WriteRegString(k, n, text);
     }
-    qint32 ReadRegLong(const QString& key, const QString& name) override
-    {
-        reads.append(name);
-        return ::ReadRegLong(key, name);
-    }
-    bool WriteRegString(const QString& key, const QString& name, const QString& text) override
-    {
-        writes.append(name);
-        return !failWrites && RegistryAccess::WriteRegString(key, name, text);
-    }
-};
-
-// A private settings folder and program folder for one test.
-class TempWorld {
-public:
-    QTemporaryDir config;
-    QTemporaryDir program;
-    TempWorld() { qputenv("XDG_CONFIG_HOME", config.path().toUtf8()); }
-    QString ProgramFolder() const { return program.path() + QLatin1Char('/'); }
 };
 
 // A model wired to scripted seams, in a private settings and program folder.
 struct ModelRig {
-    TempWorld world;
+    QTemporaryDir config;
+    QTemporaryDir program;
     ScriptedClock clock;
     ScriptedRandom random;
     ScriptedDialogs dialogs;
@@ -178,25 +158,31 @@ struct ModelRig {
 
     ModelRig()
     {
-        model.AppFolder = world.ProgramFolder();
+        qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
+        model.AppFolder = ProgramFolder();
         model.MoveFilePath = model.AppFolder + vaspo::MoveFileName;
-        model.HelpFile = model.AppFolder + vaspo::HelpFileName;
         model.AttachMainWindow(&window);
     }
+    QString ProgramFolder() const { return program.path() + '/'; }
     qint32 Today() const { return DayNumberOf(clock.now.date()); }
-    // A healthy fish kept since `daysAgo` days, last run yesterday.
-    void HealthyFish(qint32 daysAgo = 5)
+    bool KeyExists() const { return QFile::exists(RegKeyFilePath(vaspo::KeyPath)); }
+};
+
+// A model with a healthy fish kept since `daysAgo` days, last run yesterday;
+// `today` sets the clock's date first.
+struct FishRig : ModelRig {
+    explicit FishRig(qint32 daysAgo = 5, const QDate& today = {})
     {
+        if (today.isValid()) {
+            clock.now.setDate(today);
+        }
         PetRecord& p = model.pet;
         p.FishName = QStringLiteral("ななしの権兵衛");
         p.Speed = 667;
-        p.Stress = 0;
         p.WaterConc = 255;
         p.StartDay = Today() - daysAgo;
         p._StartDay = clock.now.date().addDays(-daysAgo).toString(QStringLiteral("yyyy/MM/dd"));
-        p.LastRunDay = Today() - 1;
-        p.EatFood = Today() - 1;
-        p.WaterDay = Today() - 1;
+        p.LastRunDay = p.EatFood = p.WaterDay = Today() - 1;
     }
 };
 

@@ -14,10 +14,10 @@
 #include "support/scripted.h"
 
 struct TankRig : ModelRig {
-    InstanceLock lock{world.config.path() + QStringLiteral("/VASPO.lock")};
+    InstanceLock lock{config.path() + QStringLiteral("/VASPO.lock")};
     frmMain main{model};
     frmTray tray{main, model};
-    TankStartup host{main, tray, lock, {}, world.program.path()};
+    TankStartup host{main, tray, lock, {}, program.path()};
     bool trayAvailable = true;
 
     TankRig()
@@ -28,27 +28,15 @@ struct TankRig : ModelRig {
         tray.Available = [this] { return trayAvailable; };
     }
 
-    // A fish already stored, so that start-up asks nothing.
-    void StoreFish(const QString& name = QStringLiteral("ぎんじろう"), int sex = 0)
+    // Starts with a fish already stored (and `extra` values), so that start-up
+    // asks nothing, and lets the window settle on screen.
+    void StartWithFish(Values extra = {}, const QString& name = QStringLiteral("ぎんじろう"), int sex = 0)
     {
         const QString today = QString::number(Today());
-        WriteRegString(vaspo::KeyPath, "Version", "0.32");
-        WriteRegString(vaspo::KeyPath, "FishName", name);
-        WriteRegString(vaspo::KeyPath, "Sex", QString::number(sex));
-        WriteRegString(vaspo::KeyPath, "StartDay", today);
-        WriteRegString(vaspo::KeyPath, "LastRunDay", today);
-        WriteRegString(vaspo::KeyPath, "EatFood", today);
-        WriteRegString(vaspo::KeyPath, "WaterDay", today);
-        WriteRegString(vaspo::KeyPath, "FormLeft", "1500");
-        WriteRegString(vaspo::KeyPath, "FormTop", "1500");
-        WriteRegString(vaspo::KeyPath, "FormWidth", QString::number(372 * 15));
-        WriteRegString(vaspo::KeyPath, "FormHeight", QString::number(240 * 15));
-    }
-
-    // Starts with a stored fish and lets the window settle on screen.
-    void StartWithFish(const QString& name = QStringLiteral("ぎんじろう"), int sex = 0)
-    {
-        StoreFish(name, sex);
+        Store({{"Version", "0.32"}, {"FishName", name}, {"Sex", QString::number(sex)}, {"StartDay", today},
+               {"LastRunDay", today}, {"EatFood", today}, {"WaterDay", today}, {"FormLeft", "1500"},
+               {"FormTop", "1500"}, {"FormWidth", "5580"}, {"FormHeight", "3600"}});  // 372 x 240 pixels
+        Store(extra);
         model.StartProcedure(host);
         main.Timer1->stop();  // tests drive the clock themselves
         QCoreApplication::processEvents();
@@ -60,6 +48,20 @@ struct TankRig : ModelRig {
         main.resize(width, height + (main.height() - main.Tank->height()));
         QCoreApplication::processEvents();
     }
+};
 
-    bool KeyExists() const { return QFile::exists(RegKeyFilePath(vaspo::KeyPath)); }
+// A tank started with a stored fish.
+struct Tank : TankRig {
+    explicit Tank(Values extra = {}) { StartWithFish(extra); }
+};
+
+// A stored fish (of `sex`) in a 372 x 187 pixel tank, placed by its first swimming step with `draw`.
+struct Swimming : TankRig {
+    explicit Swimming(double draw = 0.5, int sex = 0)
+    {
+        StartWithFish({}, QStringLiteral("はなこ"), sex);
+        SizeTank(372, 187);
+        random.fallback = draw;
+        main.SwimStep();
+    }
 };

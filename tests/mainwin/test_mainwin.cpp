@@ -1,0 +1,584 @@
+// The tank window: start-up, the clock tick, closing, swimming, the menus, the
+// notification-area icon and the desktop setup.
+#include <QInputDialog>
+#include <QPushButton>
+#include <QtTest>
+#include <random>
+
+#include "about/frm_about.h"
+#include "mainwin/desktop_setup.h"
+#include "mainwin/qt_dialogs.h"
+#include "mainwin/widget_order.h"
+#include "storage/text_codec.h"
+#include "support/tank_rig.h"
+
+namespace {
+
+// The platform chosen with the given variables (null: unset) and arguments.
+QByteArray PlatformChosenFor(const char* display, const char* wayland, const char* session,
+                             std::vector<const char*> arguments = {"vaspo"})
+{
+    qunsetenv("QT_QPA_PLATFORM");
+    const std::pair<const char*, const char*> variables[] = {
+        {"DISPLAY", display}, {"WAYLAND_DISPLAY", wayland}, {"XDG_SESSION_TYPE", session}};
+    for (const auto& [name, value] : variables) {
+        value ? qputenv(name, value) : qunsetenv(name);
+    }
+    PreferX11UnderWayland(int(arguments.size()), const_cast<char**>(arguments.data()));
+    return qgetenv("QT_QPA_PLATFORM");
+}
+
+}  // namespace
+
+class TestMainWindow : public QObject {
+    Q_OBJECT
+private slots:
+    void startShowsTheTank()
+    {
+        TankRig rig;
+        rig.dialogs.inputs = {"ななしの権兵衛"};
+        rig.dialogs.answers = {MsgAnswer::Ok, MsgAnswer::Yes};
+        rig.model.StartProcedure(rig.host);
+
+        QVERIFY(rig.main.isVisible() && rig.main.Timer1->isActive() && rig.tray.IsLoaded());
+        QCOMPARE(rig.main.Timer1->interval(), 200);
+        QCOMPARE(QStringList({rig.main.windowTitle(), rig.main.lblSTB->text(), rig.tray.ToolTip()}),
+                 QStringList({"ななしの権兵衛 - ばすぽう", "私の名前は、ななしの権兵衛です。可愛がってね。",
+                              "ばすぽう - ななしの権兵衛"}));
+        QVERIFY(rig.main.ShowsPicture(rig.main.ImgVaspoL[0]));
+        QVERIFY(!IsKeptOnTop(&rig.main));
+        // Half the (offscreen) screen.
+        QCOMPARE(rig.main.size(), QGuiApplication::primaryScreen()->virtualGeometry().size() / 2);
+
+        // Stored options and geometry are applied.
+        TankRig stored;
+        stored.StartWithFish({{"FormMode", "1"}, {"Msgbox", "1"}}, "はなこ", 1);
+        QCOMPARE(std::tuple(stored.main.mnuOptionTop->isChecked(), stored.main.mnuOptionMsg->isChecked(),
+                            stored.main.mnuOptionTray->isChecked(), IsKeptOnTop(&stored.main)),
+                 std::tuple(true, true, false, true));
+        QCOMPARE(QRect(stored.main.pos(), stored.main.size()), QRect(100, 100, 372, 240));  // frame included
+        QVERIFY(stored.main.ShowsPicture(stored.main.ImgVaspoL[1]));
+    }
+
+    void fishDyingAtStartNeverShowsTheTank()
+    {
+        TankRig rig;
+        const QString ago = QString::number(rig.Today() - 3);
+        QVERIFY_THROWS_EXCEPTION(ProgramEnded,
+                                 rig.StartWithFish({{"Speed", "60"}, {"LastRunDay", ago}, {"EatFood", ago}}));
+        QVERIFY(!rig.main.isVisible() && !rig.main.Timer1->isActive() && !rig.tray.IsLoaded());
+        QVERIFY(!rig.KeyExists());
+    }
+
+    void statusLineChangesEveryFiftyTicks()
+    {
+        Tank rig;
+        const QString greeting = rig.main.lblSTB->text();
+        for (int tick = 1; tick < 50; ++tick) {
+            rig.main.Timer1_Timer();
+        }
+        QCOMPARE(std::tuple(rig.main.lblSTB->text(), rig.model.StatusTicks), std::tuple(greeting, 49));
+        rig.main.Timer1_Timer();
+        // Every draw is 0 here.
+        QCOMPARE(std::tuple(rig.main.lblSTB->text(), rig.model.StatusTicks), std::tuple(rig.model.SpeechSlots[0], 0));
+        QVERIFY(rig.main.lblSTB->text() != greeting);
+    }
+
+    void dayChangesOnceAtMidnightEvenOnAFeederDay()
+    {
+        TankRig rig;
+        rig.clock.now = QDateTime(QDate(2026, 12, 6), QTime(23, 59, 59, 900));
+        rig.StartWithFish();
+        PetRecord& pet = rig.model.pet;
+        pet.AutoFoodDay = rig.Today();
+        pet.AutoFoods = 2;  // tomorrow is a feeder day
+        rig.main.Timer1_Timer();
+        QCOMPARE(pet.WaterConc, 255);
+
+        rig.clock.now = rig.clock.now.addMSecs(200);
+        rig.main.Timer1_Timer();
+        // The feeder's 3 is cleared by the tick.
+        QCOMPARE(std::tuple(pet.LastRunDay, pet.EatFoods, pet.EatFood, pet.WaterConc),
+                 std::tuple(rig.Today(), 0, rig.Today(), 250));
+        for (int tick = 0; tick < 10; ++tick) {
+            rig.main.Timer1_Timer();
+        }
+        QCOMPARE(pet.WaterConc, 250);  // once, not again
+        QCOMPARE(rig.main.lblWater->text(), QString("2.0%"));
+    }
+
+    void restBonusEvery144001Ticks()
+    {
+        Tank rig;
+        PetRecord& pet = rig.model.pet;
+        QCOMPARE(pet.Speed, 667);
+        // 667 + 40; then + 40 and + 1 for the happier fish (stress -2).
+        const qint16 afterBonus[] = {707, 748};
+        for (int round = 1; round <= 2; ++round) {
+            const qint16 before = pet.Speed;
+            for (int tick = 0; tick < 144000; ++tick) {
+                rig.main.Timer1_Timer();
+            }
+            QCOMPARE(pet.Speed, before);
+            rig.main.Timer1_Timer();
+            QCOMPARE(std::tuple(pet.Speed, pet.Stress, rig.main.ClockTicks),
+                     std::tuple(afterBonus[round - 1], -2 * round, 0));
+        }
+    }
+
+    void closingSavesUnlessTold()
+    {
+        Tank rig;
+        rig.model.pet.Stress = -7;
+        QVERIFY_THROWS_EXCEPTION(ProgramEnded, rig.main.Form_Unload());
+        QCOMPARE(QStringList({ReadRegString(vaspo::KeyPath, "Stress"), ReadRegString(vaspo::KeyPath, "FormWidth")}),
+                 QStringList({"-7", QString::number(rig.main.width() * 15)}));
+        QVERIFY(!rig.tray.IsLoaded());
+
+        Tank unsaved;
+        unsaved.model.NoSave = 1;
+        unsaved.registry.writes.clear();
+        QVERIFY_THROWS_EXCEPTION(ProgramEnded, unsaved.main.Form_Unload());
+        QVERIFY(unsaved.registry.writes.isEmpty());
+
+        // Minimised, the stored geometry stays.
+        Tank minimised;
+        minimised.main.showMinimized();
+        QCoreApplication::processEvents();
+        QVERIFY_THROWS_EXCEPTION(ProgramEnded, minimised.main.Form_Unload());
+        QVERIFY(!minimised.registry.writes.contains("FormTop") && minimised.registry.writes.contains("Version"));
+        QCOMPARE(ReadRegString(vaspo::KeyPath, "FormWidth"), QString::number(372 * 15));
+    }
+
+    void oneCopyPerUserAndACrashedCopyDoesNotBlock()
+    {
+        QTemporaryDir folder;
+        const QString path = folder.filePath("VASPO.lock");
+        InstanceLock first(path);
+        InstanceLock second(path);
+        QVERIFY(!first.AnotherInstanceRunning());
+        QVERIFY(!first.AnotherInstanceRunning());  // asking again (a new fish) is fine
+        QVERIFY(second.AnotherInstanceRunning());
+        first.Release();
+        QVERIFY(!second.AnotherInstanceRunning());
+        second.Release();
+
+        QByteArray content;
+        {
+            QLockFile probe(path);
+            QVERIFY(probe.tryLock(0));
+            content = ReadAll(path);
+        }
+        // The same lock, left behind by a process that is gone.
+        QProcess gone;
+        gone.start("true");
+        QVERIFY(gone.waitForStarted());
+        const qint64 pid = gone.processId();
+        QVERIFY(gone.waitForFinished());
+        content.replace(0, content.indexOf('\n'), QByteArray::number(pid));
+        QVERIFY(WriteAll(path, content));
+        QVERIFY(!InstanceLock(path).AnotherInstanceRunning());
+    }
+
+    void placementAndWallTurn()
+    {
+        for (const double draw : {0.0, 0.999999}) {  // the lowest and the highest
+            Swimming rig(draw);
+            QLabel* fish = rig.main.ImgVaspo;
+            QVERIFY(fish->isVisible());
+            QVERIFY(QRect(0, 0, 372, 187 - 17).contains(fish->geometry()));
+            QCOMPARE(std::tuple(fish->size(), rig.main.DirX, rig.main.DirY, rig.main.Placed),
+                     std::tuple(QSize(33, 33), -1, -1, 1));
+            if (draw > 0.9) {
+                QCOMPARE(fish->pos(), QPoint(372 - 33, 187 - 33 - 17));
+            }
+        }
+
+        // At L = 2 the fish turns and faces its way.
+        Swimming turning;
+        turning.main.ImgVaspo->move(2, 60);
+        turning.main.DirX = -1;
+        turning.main.DirY = 1;
+        turning.main.SwimStep();
+        QCOMPARE(std::tuple(turning.main.ImgVaspo->pos(), turning.main.DirX), std::tuple(QPoint(-2, 61), 1));
+        QVERIFY(turning.main.ShowsPicture(turning.main.ImgVaspoL[0]));
+        turning.main.SwimStep();
+        QCOMPARE(turning.main.ImgVaspo->pos(), QPoint(2, 62));
+        QVERIFY(turning.main.ShowsPicture(turning.main.ImgVaspoR[0]));
+    }
+
+    void fishGrowsWithAge()
+    {
+        for (const auto& [days, size] : {std::pair{0, 33}, std::pair{9, 33}, std::pair{10, 34}, std::pair{100, 43}}) {
+            Tank rig;
+            rig.model.pet.StartDay = rig.Today() - days;
+            rig.random.fallback = 0.5;
+            rig.main.SwimStep();
+            rig.main.SwimStep();
+            QCOMPARE(std::tuple(days, rig.main.ImgVaspo->size()), std::tuple(days, QSize(size, size)));
+        }
+    }
+
+    void bubblesOnlyAfterTwentySteps()
+    {
+        Swimming rig;
+        rig.main.ImgVaspo->move(150, 80);
+        // 0.1 gives k = 3, a bubble draw; the rest stay calm.
+        rig.main.SwimCount = 20;
+        rig.random.draws = {0.1};
+        rig.main.SwimStep();
+        QCOMPARE(std::tuple(rig.main.Tank->PendingBubbles(), rig.main.SwimCount), std::tuple(0, 21));
+        rig.random.draws = {0.1};
+        rig.main.SwimStep();
+        QCOMPARE(std::tuple(rig.main.Tank->PendingBubbles(), rig.main.SwimCount), std::tuple(4, 0));
+    }
+
+    void onlyThePicturesOfItsSex()
+    {
+        TankRig rig;
+        rig.StartWithFish({}, "はなこ", 1);
+        rig.SizeTank(200, 120);
+        std::mt19937 generator(7);
+        std::uniform_real_distribution<double> uniform(0.0, 1.0);
+        std::generate_n(std::back_inserter(rig.random.draws), 20000, [&] { return uniform(generator); });
+        bool sawLeft = false, sawRight = false;
+        for (int step = 0; step < 1500; ++step) {
+            rig.main.SwimStep();
+            const bool left = rig.main.ShowsPicture(rig.main.ImgVaspoL[1]);
+            const bool right = rig.main.ShowsPicture(rig.main.ImgVaspoR[1]);
+            QVERIFY(left || right);
+            sawLeft |= left;
+            sawRight |= right;
+            // Never further than one step beyond a wall.
+            QVERIFY(rig.main.ImgVaspo->x() >= -4 && rig.main.ImgVaspo->x() <= 200 - 33 + 4);
+        }
+        QVERIFY(sawLeft && sawRight);
+    }
+
+    void statusRowAndResizing()
+    {
+        Swimming rig;  // in a 372 x 187 tank
+        rig.main.lblWater->resize(45, 17);
+        rig.main.lblSort();
+        QCOMPARE(std::tuple(rig.main.lblSTB->geometry(), rig.main.lblWater->geometry()),
+                 std::tuple(QRect(0, 170, 327, 17), QRect(327, 170, 45, 17)));
+
+        // Value labels follow their texts and stay side by side.
+        rig.main.ShowGenki("100.0%");
+        rig.main.lblSort();
+        const int wide = rig.main.lblGENKI->width();
+        rig.main.ShowGenki("0.5%");
+        rig.main.lblSort();
+        QVERIFY(rig.main.lblGENKI->width() < wide);
+        QCOMPARE(std::tuple(rig.main.lblGENKI->geometry().right() + 1, rig.main.lblStress->geometry().right() + 1,
+                            rig.main.lblWater->geometry().right() + 1),
+                 std::tuple(rig.main.lblStress->x(), rig.main.lblWater->x(), 372));
+
+        // After a resize the fish is pushed back above the status row.
+        rig.main.ImgVaspo->move(330, 130);
+        rig.SizeTank(300, 120);
+        QCOMPARE(std::tuple(rig.main.ImgVaspo->pos(), rig.main.lblSTB->y()),
+                 std::tuple(QPoint(300 - 33, 120 - 33 - 17), 103));
+        // A fish already inside is left where it is.
+        rig.main.ImgVaspo->move(10, 10);
+        rig.SizeTank(320, 150);
+        QCOMPARE(rig.main.ImgVaspo->pos(), QPoint(10, 10));
+    }
+
+    void strokingTheFishAnnoysIt()
+    {
+        for (const auto& [sex, complaint] :
+             {std::pair{0, "あんまり、さわらないで。"}, std::pair{1, "あんまり、さわっちゃいや～ん。"}}) {
+            Swimming rig(0.5, sex);  // a dash of Int(0.5 * 26 + 15) = 28 steps
+            rig.main.TouchCount = 480;
+            rig.main.ImgVaspo_MouseMove();
+            QCOMPARE(rig.main.TouchCount, 481 + 28);  // passed 500 within the dash
+            QVERIFY(rig.main.lblSTB->text() != complaint);
+
+            rig.model.StatusTicks = 30;
+            rig.main.ImgVaspo_MouseMove();
+            // Restarted, then this event's dash.
+            QCOMPARE(std::tuple(rig.main.lblSTB->text(), rig.main.TouchCount, rig.model.StatusTicks),
+                     std::tuple(QString(complaint), 28, 0));
+            QVERIFY(rig.model.pet.Stress > 0 && rig.model.pet.Speed < 667);
+        }
+    }
+
+    void rightClickOnOpenWaterOnly()
+    {
+        Swimming rig(0.0);  // fish at 0, 0
+        QTest::mouseClick(rig.main.ImgVaspo, Qt::RightButton, {}, QPoint(5, 5));
+        QVERIFY(!rig.main.mnuCare->isVisible());
+        QTest::mouseClick(rig.main.lblSTB, Qt::RightButton, {}, QPoint(5, 5));
+        QVERIFY(!rig.main.mnuCare->isVisible());
+        QTest::mouseClick(rig.main.Tank, Qt::LeftButton, {}, QPoint(200, 90));
+        QVERIFY(!rig.main.mnuCare->isVisible());
+        QTest::mouseClick(rig.main.Tank, Qt::RightButton, {}, QPoint(200, 90));
+        QVERIFY(rig.main.mnuCare->isVisible());
+        rig.main.mnuCare->close();
+    }
+
+    void newFish()
+    {
+        using Answers = QList<MsgAnswer>;
+        for (const Answers& answers : QList<Answers>{{MsgAnswer::No}, {MsgAnswer::Yes, MsgAnswer::No}}) {
+            Tank rig;
+            rig.dialogs.answers.assign(answers.begin(), answers.end());
+            rig.main.mnuFileNew_Click();
+            QCOMPARE(rig.dialogs.texts[0], QString("ぎんじろうを海に帰します。\n新しい「ばすぽう」を飼育し始めます。\n"
+                                                   "現在のデータは削除されます。\nよろしいですか？"));
+            QCOMPARE(std::tuple(rig.dialogs.shown[0].defaultButton, rig.dialogs.shown.size()),
+                     std::tuple(MsgAnswer::No, answers.size()));
+            QVERIFY(rig.main.isVisible() && rig.tray.IsLoaded());
+            QCOMPARE(QStringList({ReadRegString(vaspo::KeyPath, "FishName"), rig.model.pet.FishName}),
+                     QStringList({"ぎんじろう", "ぎんじろう"}));
+        }
+
+        // Yes twice: start-up again, in the same window.
+        Swimming renewed;
+        const QPoint place = renewed.main.ImgVaspo->pos();
+        renewed.main.Timer1->start();
+        renewed.dialogs.answers = {MsgAnswer::Yes, MsgAnswer::Yes, MsgAnswer::Ok, MsgAnswer::No};
+        renewed.dialogs.inputs = {"二代目"};
+        // The old fish is gone from the store before start-up asks anything.
+        renewed.dialogs.onMessage = [&](const MsgRequest& request) {
+            if (request.title.endsWith("はじめまして！")) {
+                QVERIFY(!renewed.main.isVisible() && !renewed.main.Timer1->isActive() && !renewed.tray.IsLoaded());
+                QVERIFY(!renewed.KeyExists());
+            }
+        };
+        renewed.main.mnuFileNew_Click();
+        QCOMPARE(renewed.dialogs.titles, QStringList({"新たに飼育", "新たに飼育・最終確認", "ばすぽう - はじめまして！",
+                                                      "ばすぽうの性別を決定します"}));
+        QCOMPARE(renewed.dialogs.prompts.size(), 1);
+        QVERIFY(renewed.main.isVisible() && renewed.main.Timer1->isActive() && renewed.tray.IsLoaded());
+        QCOMPARE(QStringList({renewed.main.windowTitle(), renewed.tray.ToolTip()}),
+                 QStringList({"二代目 - ばすぽう", "ばすぽう - 二代目"}));
+        QCOMPARE(renewed.main.ImgVaspo->pos(), place);  // the same window and swimming state
+        QVERIFY(renewed.main.ShowsPicture(renewed.main.ImgVaspoL[1]));  // a female now
+    }
+
+    void packingEndsWithoutSaving()
+    {
+        Tank rig;
+        rig.model.pet.Stress = -12;
+        rig.dialogs.answers = {MsgAnswer::No};
+        rig.main.mnuFileSave_Click();
+        QVERIFY(!QFile::exists(rig.model.MoveFilePath) && rig.KeyExists());
+
+        rig.dialogs.answers = {MsgAnswer::Yes};
+        rig.registry.writes.clear();
+        QVERIFY_THROWS_EXCEPTION(ProgramEnded, rig.main.mnuFileSave_Click());
+        const QStringList lines = DecodeCp932(ReadAll(rig.model.MoveFilePath)).split("\r\n");
+        QCOMPARE(lines.size(), 15);          // 14 lines, each ended
+        QCOMPARE(lines[5], QString("-12"));  // the fish as it is now
+        QVERIFY(!rig.KeyExists());
+        QVERIFY(rig.registry.writes.isEmpty());
+        QCOMPARE(rig.dialogs.titles.last(), QString("引っ越し準備完了！"));
+        QCOMPARE(rig.dialogs.texts.last().split('\n')[1],
+                 QDir::toNativeSeparators(rig.model.MoveFilePath) + "に梱包しました。");
+    }
+
+    void exitAsksFirst()
+    {
+        Tank rig;
+        rig.dialogs.answers = {MsgAnswer::No};
+        rig.main.mnuFileExit_Click();
+        QVERIFY(rig.main.isVisible());
+        rig.dialogs.answers = {MsgAnswer::Yes};
+        rig.model.pet.Stress = 9;
+        QVERIFY_THROWS_EXCEPTION(ProgramEnded, rig.main.mnuFileExit_Click());
+        QCOMPARE(ReadRegString(vaspo::KeyPath, "Stress"), QString("9"));
+    }
+
+    void optionToggles()
+    {
+        Tank rig;
+        QVERIFY(rig.main.windowHandle());
+        rig.main.mnuOptionTop_Click();
+        QVERIFY(IsKeptOnTop(&rig.main));
+        QCOMPARE(rig.model.pet.FormMode, 1);
+        rig.main.mnuOptionTop_Click();
+        QVERIFY(!IsKeptOnTop(&rig.main));
+        QVERIFY(!rig.main.windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint));
+        rig.main.mnuOptionTop_Click();
+        QVERIFY(IsKeptOnTop(&rig.main));  // the window's own flag too
+        QVERIFY(rig.main.isVisible());    // not re-created on the way
+        QVERIFY(rig.main.mnuOptionTop->isChecked());
+
+        // The other toggles come back after two clicks.
+        PetRecord& pet = rig.model.pet;
+        rig.main.mnuOptionMsg_Click();
+        QCOMPARE(std::tuple(pet.Msgbox, rig.main.mnuOptionMsg->isChecked()), std::tuple(1, true));
+        rig.main.mnuOptionMsg_Click();
+        rig.main.mnuOptionTray_Click();
+        rig.main.mnuOptionTray_Click();
+        QCOMPARE(std::tuple(pet.Msgbox, rig.main.mnuOptionMsg->isChecked(), pet.MinTray,
+                            rig.main.mnuOptionTray->isChecked()),
+                 std::tuple(0, false, 0, false));
+    }
+
+    void trayTips()
+    {
+        const auto tip = [](qint16 speed, qint16 stress, qint16 water) {
+            PetRecord pet;
+            pet.FishName = "ぎんじろう";
+            std::tie(pet.Speed, pet.Stress, pet.WaterConc) = std::tie(speed, stress, water);
+            return TrayValuesTip(pet);
+        };
+        QCOMPARE(QStringList({tip(875, -12, 230), tip(1000, 0, 255)}),
+                 QStringList({"ぎんじろう/87.5%/-12/9.8%", "ぎんじろう/100.0%/0/0.0%"}));
+
+        Tank rig;
+        QCOMPARE(rig.tray.ToolTip(), QString("ばすぽう - ぎんじろう"));
+        rig.tray.Form_MouseMove(frmTray::MouseMoved);
+        QCOMPARE(rig.tray.ToolTip(), TrayValuesTip(rig.model.pet));
+        rig.model.pet.Stress = 50;
+        rig.model.ChangeEnergy(0);  // a value changes: the tip follows
+        QCOMPARE(rig.tray.ToolTip(), TrayValuesTip(rig.model.pet));
+    }
+
+    void hidingInTheTrayAndItsMenu()
+    {
+        Tank rig;
+        const QString hide = "タスクトレイに入れる(&T)", show = "タスクトレイから出す(&T)";
+        QCOMPARE(rig.tray.mnuTray->text(), hide);
+        rig.tray.Form_MouseMove(frmTray::LeftDoubleClick);
+        QCOMPARE(std::tuple(rig.main.isVisible(), rig.tray.TrayHidden, rig.tray.mnuTray->text()),
+                 std::tuple(false, 1, show));
+        rig.tray.Form_MouseMove(frmTray::RightButtonDown);
+        QVERIFY(!rig.main.isVisible());
+        rig.tray.Form_MouseMove(frmTray::LeftDoubleClick);
+        QCOMPARE(
+            std::tuple(rig.main.isVisible(), rig.main.isMinimized(), rig.tray.TrayHidden, rig.tray.mnuTray->text()),
+            std::tuple(true, false, 0, hide));
+
+        // Minimised with the tray option on, it hides, and comes back un-minimised.
+        rig.main.mnuOptionTray_Click();
+        rig.main.showMinimized();
+        QCoreApplication::processEvents();
+        QCOMPARE(std::tuple(rig.main.isVisible(), rig.tray.TrayHidden, rig.tray.mnuTray->text()),
+                 std::tuple(false, 0, show));
+        rig.tray.mnuTray_Click();
+        QCOMPARE(std::tuple(rig.main.isVisible(), rig.main.isMinimized()), std::tuple(true, false));
+        QCOMPARE(rig.main.lblWater->geometry().right() + 1, rig.main.Tank->width());
+
+        // The tray menu opens once at a time: a click while it is open opens no second one.
+        int opened = 0;
+        QTimer::singleShot(0, &rig.tray, [&] {
+            opened += rig.tray.mnuVaspo->isVisible();
+            QCOMPARE(rig.tray.TrayMenuBusy, -1);
+            rig.tray.Form_MouseMove(frmTray::LeftButtonDown);
+            rig.tray.mnuVaspo->close();
+        });
+        rig.tray.Form_MouseMove(frmTray::LeftButtonDown);
+        QCOMPARE(std::tuple(opened, rig.tray.TrayMenuBusy), std::tuple(1, 0));
+        QCOMPARE(rig.tray.mnuVaspo->defaultAction(), rig.tray.mnuTray);
+    }
+
+    void withoutANotificationAreaMinimisingDoesNotHide()
+    {
+        TankRig rig;
+        rig.trayAvailable = false;
+        rig.StartWithFish({{"MinTray", "1"}});
+        QCOMPARE(std::tuple(rig.main.mnuOptionTray->isEnabled(), rig.main.mnuOptionTray->isChecked()),
+                 std::tuple(false, true));
+        rig.main.showMinimized();
+        QCoreApplication::processEvents();
+        QCOMPARE(std::tuple(rig.main.isVisible(), rig.main.isMinimized()), std::tuple(true, true));
+    }
+
+    void helpMenu()
+    {
+        Tank rig;
+        QStringList opened;
+        rig.main.OpenUrl = [&](const QUrl& url) {
+            opened.append(url.toString());
+            return false;  // nothing installed to handle it
+        };
+        rig.main.mnuHelpIntAcc_Click(0);
+        rig.main.mnuHelpIntAcc_Click(2);
+        QCOMPARE(opened.size(), 2);
+        QCOMPARE(opened[0], "mailto:" + vaspo::AuthorMail);
+        QVERIFY(opened[1].startsWith("https://"));
+        QVERIFY(!rig.main.mnuHelpIntAcc[1]->isEnabled());
+        QVERIFY(rig.dialogs.shown.isEmpty() && rig.main.isVisible());
+
+        // The help file beside the program comes first, the built-in one otherwise.
+        QVERIFY(WriteAll(rig.model.HelpFile, "<html><head><title>beside</title></head><body>x</body></html>"));
+        rig.main.mnuHelpHelp_Click();
+        QCOMPARE(rig.main.HelpWindow()->documentTitle(), QString("beside"));
+        QFile::remove(rig.model.HelpFile);
+        rig.main.mnuHelpHelp_Click();
+        QCOMPARE(rig.main.HelpWindow()->documentTitle(), QString("ばすぽう ヘルプ"));
+
+        // The help window closes with the program.
+        QVERIFY(rig.main.HelpWindow()->isVisible());
+        QVERIFY_THROWS_EXCEPTION(ProgramEnded, rig.main.Form_Unload());
+        QVERIFY(!rig.main.HelpWindow()->isVisible());
+    }
+
+    void aboutBoxOpensCentredOnTop()
+    {
+        Tank rig;
+        rig.main.move(0, 0);
+        QRect seen;
+        bool onTop = false;
+        QTimer::singleShot(0, &rig.main, [&] {
+            auto* box = qobject_cast<frmAbout*>(QApplication::activeModalWidget());
+            QVERIFY(box);
+            seen = box->frameGeometry();
+            onTop = IsKeptOnTop(box);
+            box->Command1_Click();
+        });
+        rig.main.mnuHelpAbout_Click();
+        const QPoint off = seen.center() - QGuiApplication::primaryScreen()->geometry().center();
+        QVERIFY(qAbs(off.x()) <= 1 && qAbs(off.y()) <= 1 && onTop);
+    }
+
+    void waylandSessionsGoThroughXWayland()
+    {
+        QCOMPARE(PlatformChosenFor(":0", "wayland-0", "wayland"), QByteArray("xcb"));
+        QCOMPARE(PlatformChosenFor(":0", nullptr, "wayland"), QByteArray("xcb"));
+        QCOMPARE(PlatformChosenFor(":0", nullptr, "x11"), QByteArray());
+        // No XWayland to go through: leave Qt to its own choice.
+        QCOMPARE(PlatformChosenFor(nullptr, "wayland-0", "wayland"), QByteArray());
+        // The user's own choice stands.
+        QCOMPARE(PlatformChosenFor(":0", "wayland-0", "wayland", {"vaspo", "-platform", "wayland"}), QByteArray());
+        qputenv("QT_QPA_PLATFORM", "wayland");
+        PreferX11UnderWayland(1, nullptr);
+        QCOMPARE(qgetenv("QT_QPA_PLATFORM"), QByteArray("wayland"));
+    }
+
+    void japaneseButtonsInMessageAndInputBoxes()
+    {
+        QtDialogs dialogs;
+        QStringList buttons;
+        QString shownText;
+        // Notes the open box's buttons (and text), then closes it, which answers No or cancels.
+        const auto closeBox = [&] {
+            QWidget* box = QApplication::activeModalWidget();
+            buttons.clear();
+            for (QPushButton* button : box->findChildren<QPushButton*>()) {
+                buttons.append(button->text());
+            }
+            buttons.sort();
+            if (auto* input = qobject_cast<QInputDialog*>(box)) {
+                shownText = input->textValue();
+            }
+            box->close();
+        };
+        QTimer::singleShot(0, closeBox);
+        QCOMPARE(dialogs.MsgBox({"このばすぽうはオスですか？", "ばすぽうの性別を決定します", MsgIcon::Question,
+                                 MsgButtons::YesNo, MsgAnswer::Yes}),
+                 MsgAnswer::No);
+        QCOMPARE(buttons, QStringList({"いいえ", "はい"}));
+        QTimer::singleShot(0, closeBox);
+        QCOMPARE(dialogs.InputBox("名前を付けてね", "はじめまして....ばすぽう", "ななしの権兵衛"), QString());
+        QCOMPARE(std::tuple(buttons, shownText),
+                 std::tuple(QStringList({"OK", "キャンセル"}), QString("ななしの権兵衛")));
+    }
+};
+
+QTEST_MAIN(TestMainWindow)
+#include "test_mainwin.moc"

@@ -1,0 +1,730 @@
+// The fish: day numbers, loading and saving, the days passing, death and
+// history, speech, the move file and the start procedure.
+#include <QtTest>
+
+#include "model/history_log.h"
+#include "model/move_file.h"
+#include "model/system_seams.h"
+#include "model/window_order.h"
+#include "storage/text_codec.h"
+#include "support/scripted.h"
+
+namespace {
+
+const ScreenTwips Screen1024{0, 0, 1024 * 15, 768 * 15};
+
+qint64 Field(const PetRecord& p, const QString& name)
+{
+    const QHash<QString, qint64> fields{
+        {"FormTop", p.FormTop}, {"FormLeft", p.FormLeft}, {"FormHeight", p.FormHeight}, {"FormWidth", p.FormWidth},
+        {"EatFood", p.EatFood}, {"EatFoods", p.EatFoods}, {"Speed", p.Speed}, {"Stress", p.Stress},
+        {"StartDay", p.StartDay}, {"FormMode", p.FormMode}, {"WaterDay", p.WaterDay}, {"WaterConc", p.WaterConc},
+        {"Sex", p.Sex}, {"LastRunDay", p.LastRunDay}, {"MinTray", p.MinTray}, {"AutoFoods", p.AutoFoods},
+        {"AutoFoodDay", p.AutoFoodDay}, {"Msgbox", p.Msgbox}};
+    return fields.value(name, -999999);
+}
+
+// A date whose day number ends in `digit`, so tests control which days are
+// multiples of ten.
+QDate DateEndingIn(int digit)
+{
+    QDate date(2026, 12, 1);
+    while (DayNumberOf(date) % 10 != digit) {
+        date = date.addDays(1);
+    }
+    return date;
+}
+
+// The draw that picks speech slot `index`.
+constexpr auto DrawFor = [](int index) { return (index + 0.5) / 46; };
+
+class RecordingWindow : public TopMostWindow {
+public:
+    QStringList calls;
+    void KeepOnTop(bool onTop) override { calls.append(onTop ? "top" : "normal"); }
+    void SendToBottom() override { calls.append("bottom"); }
+};
+
+struct StartRig : ModelRig {
+    FakeHost host;
+    StartRig()
+    {
+        host.folder = program.path();  // without the trailing separator
+        model.AppFolder.clear();
+    }
+    void Start() { model.StartProcedure(host); }
+    void StoreFish(const QString& version = "0.32") { Store({{"Version", version}, {"FishName", "ぎんじろう"}}); }
+};
+
+}  // namespace
+
+class TestModel : public QObject {
+    Q_OBJECT
+private slots:
+    void dayNumbers()
+    {
+        // Leap days, year ends, 2100 (no leap year) and days before the count.
+        const QList<std::pair<QDate, int>> days{
+            {QDate(1990, 1, 1), 1},         {QDate(2000, 2, 29), 3712},   {QDate(2000, 12, 31), 4018},
+            {QDate(2001, 1, 1), 4019},      {QDate(2100, 3, 1), 40237},   {QDate(1989, 12, 31), 0},
+            {QDate(1989, 1, 1), -364},      {QDate(1985, 6, 1), (1985 - 1990) * 365 + 152}};
+        for (const auto& [date, day] : days) {
+            QCOMPARE(DayNumberOf(date), day);
+        }
+    }
+
+    void loadingGivesDefaultsAndRepairs()
+    {
+        ModelRig rig;
+        rig.model.LoadPet(Screen1024);
+        PetRecord defaults;  // half the screen each way, at 0, 0 (0 is a valid position)
+        defaults.FormHeight = 384 * 15;
+        defaults.FormWidth = 512 * 15;
+        defaults.EatFood = defaults.WaterDay = rig.Today();
+        defaults.LastRunDay = rig.Today() - 1;
+        defaults.Speed = 667;
+        defaults.WaterConc = 255;
+        QCOMPARE(rig.model.pet, defaults);
+        QVERIFY(rig.dialogs.shown.isEmpty());
+
+        const qint32 today = rig.Today();
+        // Value name, stored text, value after loading; the screen is 1024 x 768 pixels (15360 x 11520 twips).
+        const QList<std::tuple<QString, QString, qint64>> cases{
+            {"Speed", "0", 667}, {"Speed", "1001", 667}, {"Speed", "1", 1}, {"Speed", "500.5", 500},
+            {"Speed", "lots", 667}, {"Stress", "101", 0}, {"Stress", "-100", -100}, {"WaterConc", "0", 255},
+            {"WaterConc", "256", 255}, {"AutoFoods", "8", 0}, {"AutoFoods", "7", 7}, {"AutoFoods", "-1", 0},
+            {"FormMode", "2", 0}, {"Sex", "2", 0}, {"Sex", "1", 1}, {"MinTray", "5", 0}, {"Msgbox", "-1", 0},
+            {"EatFood", "99999", today}, {"WaterDay", "99999", today}, {"StartDay", "0", 0},
+            {"StartDay", "99999", today}, {"LastRunDay", "99999", today - 1}, {"AutoFoodDay", "99999", 0},
+            {"FormHeight", "11521", 384 * 15}, {"FormWidth", "-5", 512 * 15}, {"FormTop", "11520", 768 * 15},
+            {"FormTop", "11521", 192 * 15}, {"FormLeft", "-1", 256 * 15}};
+        for (const auto& [name, stored, expected] : cases) {
+            ModelRig repaired;
+            QVERIFY(WriteRegString(vaspo::KeyPath, name, stored));
+            repaired.model.LoadPet(Screen1024);
+            QCOMPARE(std::tuple(name, stored, Field(repaired.model.pet, name)), std::tuple(name, stored, expected));
+        }
+
+        // Feedings of an earlier day are forgotten.
+        for (const int daysAgo : {1, 0}) {
+            ModelRig fed;
+            Store({{"EatFood", QString::number(fed.Today() - daysAgo)}, {"EatFoods", "3"}});
+            fed.model.LoadPet(Screen1024);
+            QCOMPARE(fed.model.pet.EatFoods, daysAgo ? 0 : 3);
+        }
+
+        // Positions on a second monitor stay.
+        ModelRig wide;
+        Store({{"FormLeft", QString::number(1500 * 15)}, {"FormTop", QString::number(100 * 15)},
+               {"FormWidth", QString::number(400 * 15)}, {"FormHeight", QString::number(300 * 15)}});
+        wide.model.LoadPet({0, 0, 2048 * 15, 768 * 15});
+        QCOMPARE(std::tuple(wide.model.pet.FormLeft, wide.model.pet.FormTop), std::tuple(1500 * 15, 100 * 15));
+        // A desktop that reaches left of the primary screen.
+        ModelRig left;
+        Store({{"FormLeft", QString::number(-800 * 15)}});
+        left.model.LoadPet({-1024 * 15, 0, 2048 * 15, 768 * 15});
+        QCOMPARE(left.model.pet.FormLeft, -800 * 15);
+
+        // Value names are read whatever their letter case.
+        ModelRig cased;
+        Store({{"picfilename", "/tmp/tank.bmp"}, {"FISHNAME", "たろう"}});
+        cased.model.LoadPet(Screen1024);
+        QCOMPARE(QStringList({cased.model.pet.PicFileName, cased.model.pet.FishName}),
+                 QStringList({"/tmp/tank.bmp", "たろう"}));
+    }
+
+    void readsAndSavesInTheirOrder()
+    {
+        FishRig rig;
+        rig.model.SavePet();
+        const QStringList order{"FormTop",   "FormLeft",    "FormHeight", "FormWidth",  "EatFood",     "EatFoods",
+                                "Speed",     "Stress",      "StartDay",   "_StartDay",  "FishName",    "FormMode",
+                                "WaterDay",  "WaterConc",   "Sex",        "LastRunDay", "PicFileName", "MinTray",
+                                "AutoFoods", "AutoFoodDay", "Msgbox"};
+        const QStringList tail{"Version", "Warning1", "Warning2", "Warning3"};
+        QCOMPARE(rig.registry.writes, order + tail);
+        QCOMPARE(QStringList({ReadRegString(vaspo::KeyPath, "Version"), ReadRegString(vaspo::KeyPath, "FormLeft"),
+                              ReadRegString(vaspo::KeyPath, "FishName")}),
+                 QStringList({"0.32", "300", "ななしの権兵衛"}));
+        rig.model.LoadPet(Screen1024);
+        QCOMPARE(rig.registry.reads.join(' ').toLower(), order.join(' ').toLower());
+
+        // Minimised, the four geometry values are not written.
+        rig.registry.writes.clear();
+        rig.window.placement = {true, 99, 99, 99, 99};
+        rig.model.SavePet();
+        QCOMPARE(rig.registry.writes, order.mid(4) + tail);
+        QCOMPARE(ReadRegString(vaspo::KeyPath, "FormTop"), QString("150"));
+    }
+
+    void energyChargesStressAndWater()
+    {
+        // Energy, stress, clarity, step -> energy. Odd stresses cost exact halves,
+        // rounded to even; stress 7 is a hair above half.
+        const QList<std::array<int, 5>> cases{
+            {667, 0, 255, 0, 667}, {667, 100, 255, 0, 617}, {667, -100, 255, 0, 717}, {7, 1, 255, 0, 6},
+            {7, 3, 255, 0, 6},     {7, 7, 255, 0, 3},       {5, 7, 255, 0, 1},        {667, 0, 1, 0, 617},
+            {667, 0, 250, 0, 666}, {667, 0, 255, 2, 707},   {995, 0, 255, 2, 1000},   {667, 0, 255, -2, 627}};
+        for (const auto& [speed, stress, water, step, expected] : cases) {
+            FishRig rig;
+            rig.model.pet.Speed = qint16(speed);
+            rig.model.pet.Stress = qint16(stress);
+            rig.model.pet.WaterConc = qint16(water);
+            rig.model.ChangeEnergy(qint16(step));
+            QCOMPARE(std::tuple(speed, stress, water, step, int(rig.model.pet.Speed)),
+                     std::tuple(speed, stress, water, step, expected));
+            QCOMPARE(std::tuple(rig.window.genki, rig.window.sorts), std::tuple(EnergyFigure(expected) + "%", 1));
+        }
+    }
+
+    void energyReachingExactlyZeroKills()
+    {
+        FishRig rig;
+        rig.model.pet.Speed = 40;
+        QVERIFY_THROWS_EXCEPTION(ProgramEnded, rig.model.ChangeEnergy(-2));
+        QCOMPARE(std::tuple(rig.model.pet.Speed, rig.model.NoSave, rig.window.fishHidden), std::tuple(0, 1, true));
+        QVERIFY(QFile::exists(rig.model.AppFolder + "VASPO.HIS"));
+
+        FishRig survivor;
+        survivor.model.pet.Speed = 41;
+        survivor.model.ChangeEnergy(-2);
+        QCOMPARE(std::tuple(survivor.model.pet.Speed, survivor.end.ends), std::tuple(1, 0));
+    }
+
+    void stressMovesByEvenRandomSteps()
+    {
+        // Stress, n, draw -> stress: k = Int(|n| * draw + 1) steps of 2; +1 always means +2.
+        const QList<std::tuple<int, int, double, int>> cases{{0, 1, 0.999, 2},       {2, 3, 0.5, 6},
+                                                             {6, 3, 0.999, 12},      {12, 0, 0.7, 12},
+                                                             {-99, -2, 0.999, -100}, {99, 3, 0.999, 100}};
+        for (const auto& [stress, n, draw, expected] : cases) {
+            FishRig rig;
+            rig.model.pet.Stress = qint16(stress);
+            rig.random.draws = {draw};
+            rig.model.ChangeStress(qint16(n));
+            QCOMPARE(std::tuple(stress, n, int(rig.model.pet.Stress)), std::tuple(stress, n, expected));
+            QCOMPARE(rig.window.stress, QString::number(expected));
+            QCOMPARE(rig.random.randomizeCalls, 1);  // reseeded before every draw
+        }
+    }
+
+    void dailyUpdateWorkedNumbers()
+    {
+        // Mode, last digit of today's day number, last run (and feeding) day relative to today,
+        // feedings, clarity -> energy, clarity, stress, water colour and pollution label.
+        const QList<std::tuple<int, int, int, int, int, int, int, int, WaterColour, QString>> cases{
+            {0, 3, -1, 2, 255, 627, 250, 0, {2, 250, 252}, "2.0%"},        // next day: hunger 2; 2.5 rounds to 2
+            {0, 0, -1, 2, 255, 567, 250, 0, {2, 250, 252}, "2.0%"},        // a tenth day costs 60 more
+            {0, 3, -1, 0, 5, 578, 1, 2, {127, 1, 128}, "99.6%"},           // clarity held at 1, stress + 2
+            {0, 3, 3, 0, 200, 616, 204, 0, {26, 204, 230}, "20.0%"},       // clock set back: one day
+            {2, 3, -1, 3, 200, 667, 192, 0, {31, 192, 224}, "24.7%"},      // three feedings: 192.35
+            {1, 3, -1, 0, 254, 667, 255, 0, {0, 255, 255}, "0.0%"},        // water change: 256.55 held
+            {1, 3, -1, 0, 100, 667, 103, 0, {76, 103, 179}, "59.6%"}};     // 102.55
+        for (const auto& [mode, digit, lastRun, eatFoods, water, speed, clarity, stress, colour, text] : cases) {
+            FishRig rig(5, DateEndingIn(digit));
+            PetRecord& p = rig.model.pet;
+            p.LastRunDay = p.EatFood = rig.Today() + lastRun;
+            p.EatFoods = qint16(eatFoods);
+            p.WaterConc = qint16(water);
+            rig.model.DailyUpdate(qint16(mode));
+            const qint32 lastRunAfter = mode ? rig.Today() + lastRun : rig.Today();
+            QCOMPARE(
+                std::tuple(mode, water, p.Speed, p.WaterConc, p.Stress, p.EatFoods, p.LastRunDay, rig.window.water),
+                std::tuple(mode, water, speed, clarity, stress, mode ? eatFoods : 0, lastRunAfter, text));
+            QCOMPARE(rig.window.colour, colour);
+        }
+    }
+
+    void feederDays()
+    {
+        FishRig rig(5, DateEndingIn(4));  // missed days end in 2, 3, 4
+        PetRecord& p = rig.model.pet;
+        const qint32 last = rig.Today() - 3;
+        p.LastRunDay = last;
+        p.EatFood = last;
+        p.AutoFoodDay = last + 1;
+        p.AutoFoods = 1;  // covers the middle day only
+        rig.model.DailyUpdate(0);
+        // Day 1: hunger 2 (40). Day 2: fed by the feeder. Day 3: hunger 4 (80),
+        // the hunger kept growing through the feeder day. Today is the first
+        // day after the period: the feeder is cleared.
+        QCOMPARE(std::tuple(p.Speed, p.EatFood, p.EatFoods, p.WaterConc, p.AutoFoods, p.AutoFoodDay),
+                 std::tuple(667 - 40 - 80, last + 2, 0, 240, 0, 0));
+
+        // The feeder is cleared only on the day after its period.
+        FishRig fed(5, DateEndingIn(5));
+        PetRecord& f = fed.model.pet;
+        f.AutoFoodDay = fed.Today() - 3;
+        f.AutoFoods = 3;  // covers up to today
+        fed.model.DailyUpdate(0);
+        // A feeder day leaves the day's limit used up.
+        QCOMPARE(std::tuple(f.EatFoods, f.EatFood, f.Speed, f.AutoFoods), std::tuple(3, fed.Today(), 667, 3));
+        fed.clock.now = fed.clock.now.addDays(1);
+        fed.model.DailyUpdate(0);
+        QCOMPARE(std::tuple(f.AutoFoods, f.AutoFoodDay), std::tuple(0, 0));
+
+        FishRig away(5, DateEndingIn(7));
+        PetRecord& q = away.model.pet;
+        q.LastRunDay = away.Today() - 3;
+        q.EatFood = q.LastRunDay;
+        q.AutoFoodDay = away.Today() - 4;
+        q.AutoFoods = 2;  // ended two days ago; that day was missed
+        away.model.DailyUpdate(0);
+        QCOMPARE(std::tuple(q.AutoFoods, q.AutoFoodDay), std::tuple(2, away.Today() - 4));
+    }
+
+    void deathDuringCatchUpWritesTheExactBlock()
+    {
+        FishRig rig(9);  // 2026-12-06, day number 13489
+        PetRecord& p = rig.model.pet;
+        p.LastRunDay = rig.Today() - 4;
+        p.EatFood = p.LastRunDay;
+        p.Speed = 150;  // 40 + 60 survive, 80 more on the third day kills
+        rig.model.SavePet();
+        QVERIFY_THROWS_EXCEPTION(ProgramEnded, rig.model.DailyUpdate(0));
+
+        const QByteArray expected =
+            *EncodeCp932(QStringLiteral("「ばすぽう」 Ver.0.32\r\n"
+                                        "名前：ななしの権兵衛\r\n"
+                                        "性別：オス\r\n"
+                                        "飼育開始日：2026/11/27\r\n"
+                                        "死亡確認日：2026/12/06（死亡2日後）\r\n"
+                                        "飼育日数：8\r\n"
+                                        "---------------------------------------\r\n"));
+        QCOMPARE(ReadAll(rig.model.AppFolder + "VASPO.HIS"), expected);
+        QVERIFY(!rig.KeyExists());
+        QCOMPARE(std::tuple(rig.model.NoSave, rig.window.unloads), std::tuple(1, 1));
+        const MsgRequest& message = rig.dialogs.shown.last();
+        QCOMPARE(std::tuple(message.title, message.icon), std::tuple(QString("死んじゃいました"), MsgIcon::Critical));
+        QCOMPARE(message.text, QString("きちんと世話をしないので、 ななしの権兵衛 は、死んじゃいました....\n"
+                                       "可哀想なことをしました。\n新しく飼育したいときは再起動して下さい。"));
+    }
+
+    void historyBlocks()
+    {
+        FishRig first;
+        first.model.pet.Speed = 1;
+        QVERIFY_THROWS_EXCEPTION(ProgramEnded, first.model.ChangeEnergy(-1));
+
+        // Dying between day changes on its first day.
+        FishRig second(0);
+        second.model.AppFolder = first.model.AppFolder;
+        PetRecord& p = second.model.pet;
+        p.FishName = "二代目";
+        p.LastRunDay = second.Today();
+        p.Sex = 1;
+        p.Speed = 1;
+        QVERIFY_THROWS_EXCEPTION(ProgramEnded, second.model.ChangeEnergy(-1));
+
+        const QString text = DecodeCp932(ReadAll(first.model.AppFolder + "VASPO.HIS"));
+        QCOMPARE(text.count("「ばすぽう」 Ver.0.32\r\n"), 2);
+        QVERIFY(text.startsWith("「ばすぽう」 Ver.0.32\r\n名前：ななしの権兵衛\r\n"));
+        QVERIFY(text.endsWith("\r\n「ばすぽう」 Ver.0.32\r\n名前：二代目\r\n性別：メス\r\n飼育開始日：2026/12/06\r\n"
+                              "死亡確認日：2026/12/06（死亡0日後）\r\n飼育日数：1\r\n" + QString(39, '-') + "\r\n"));
+
+        // The history turns UTF-8 as a whole when a name needs it.
+        QTemporaryDir folder;
+        const QString path = folder.filePath("VASPO.HIS");
+        // Wave dash and minus take the code points Windows gives them.
+        QVERIFY(AppendHistoryBlock(path, {"名前：〜波−", "---"}));
+        QCOMPARE(ReadAll(path), QByteArray("\x96\xbc\x91\x4f\x81\x46\x81\x60\x94\x67\x81\x7c\r\n---\r\n"));
+        QVERIFY(AppendHistoryBlock(path, {"名前：🐟", "---"}));
+        QByteArray bytes = ReadAll(path);
+        QVERIFY(bytes.startsWith(Utf8Bom));
+        QCOMPARE(QString::fromUtf8(bytes.mid(3)), QString("名前：～波－\r\n---\r\n名前：🐟\r\n---\r\n"));
+        QVERIFY(AppendHistoryBlock(path, {"名前：たま"}));
+        bytes = ReadAll(path);
+        QCOMPARE(bytes.count(Utf8Bom), 1);
+        QVERIFY(QString::fromUtf8(bytes.mid(3)).endsWith("名前：たま\r\n"));
+    }
+
+    void deathGoesOnWithoutItsHistoryAndHappensOnce()
+    {
+        FishRig rig;
+        rig.model.AppFolder = rig.ProgramFolder() + "missing/folder/";
+        rig.model.SavePet();
+        rig.model.pet.Speed = 1;
+        QVERIFY_THROWS_EXCEPTION(ProgramEnded, rig.model.ChangeEnergy(-1));
+        QVERIFY(!rig.KeyExists());
+        QCOMPARE(rig.end.ends, 1);
+
+        FishRig twice;
+        twice.model.pet.Speed = 1;
+        int nestedDeaths = 0;
+        // A tick arriving while the death message is open drains energy again.
+        twice.dialogs.onMessage = [&](const MsgRequest&) {
+            twice.model.ChangeEnergy(-5);
+            ++nestedDeaths;
+        };
+        QVERIFY_THROWS_EXCEPTION(ProgramEnded, twice.model.ChangeEnergy(-1));
+        QCOMPARE(std::tuple(nestedDeaths, twice.dialogs.shown.size()), std::tuple(1, 1));
+        QCOMPARE(DecodeCp932(ReadAll(twice.model.AppFolder + "VASPO.HIS")).count("名前："), 1);
+    }
+
+    void confirmExit()
+    {
+        FishRig rig;
+        rig.dialogs.answers = {MsgAnswer::No};
+        rig.model.ConfirmExit();
+        QCOMPARE(std::tuple(rig.window.unloads, rig.end.ends), std::tuple(0, 0));
+        const MsgRequest& asked = rig.dialogs.shown.last();
+        QCOMPARE(std::tuple(asked.text, asked.title, asked.buttons, asked.icon),
+                 std::tuple(QString("「ばすぽう」を終了しますか？"), QString("ばすぽうの終了"), MsgButtons::YesNo,
+                            MsgIcon::Question));
+
+        rig.dialogs.answers = {MsgAnswer::Yes};
+        QVERIFY_THROWS_EXCEPTION(ProgramEnded, rig.model.ConfirmExit());
+        QCOMPARE(rig.window.unloads, 1);
+    }
+
+    void topMostModes()
+    {
+        RecordingWindow window;
+        SetTopMost(window, 1);
+        SetTopMost(window, 0);
+        SetTopMost(window, 2);
+        SetTopMost(window, 7);
+        QCOMPARE(window.calls, QStringList({"top", "normal", "bottom", "normal"}));
+    }
+
+    void moodAndConditionBoundaries()
+    {
+        // Stress and energy at and between the ranges -> mood line (slot 2) and condition line (slot 3).
+        const QList<std::tuple<int, int, QString, QString>> cases{
+            {-51, 1000, "かなり気分がいいなぁ....", "もう、バリバリ元気！！！"}, {-50, 990, "気分はいいよ", "絶好調！"},
+            {-1, 999, "気分はいいよ", "絶好調！"},        {0, 750, "ふつう", "絶好調！"},
+            {1, 745, "なんか不快", "調子はいいよ"},        {50, 510, "なんか不快", "調子はいいよ"},
+            {51, 505, "もう、イヤ！！", "調子はまずまず"},   {100, 260, "もう、イヤ！！", "調子はまずまず"},
+            {-100, 259, "かなり気分がいいなぁ....", "調子が悪いよぉ...."}, {0, 250, "ふつう", "調子が悪いよぉ...."},
+            {0, 1, "ふつう", "調子が悪いよぉ...."}};
+        for (const auto& [stress, speed, mood, condition] : cases) {
+            FishRig rig;
+            rig.model.pet.Stress = qint16(stress);
+            rig.model.pet.Speed = qint16(speed);
+            rig.random.draws = {DrawFor(2)};
+            const QString line = rig.model.SpeechLine();
+            QCOMPARE(std::tuple(stress, speed, line, rig.model.SpeechSlots[3]),
+                     std::tuple(stress, speed, mood, condition));
+        }
+    }
+
+    void slotsFollowTheClockAndTheFish()
+    {
+        FishRig rig(0);
+        rig.clock.now.setTime(QTime(15, 7));
+        rig.model.pet.Stress = -12;
+        rig.model.pet.WaterConc = 1;
+        rig.random.draws = {DrawFor(0)};
+        QCOMPARE(rig.model.SpeechLine(), QString("おなかがへって死にそうだ...."));
+        const auto& s = rig.model.SpeechSlots;
+        QCOMPARE(QStringList(s.begin() + 4, s.begin() + 12),
+                 QStringList({"ご飯が食べたいなぁ....", "水質汚濁は99.6%です。", "今日は、26/12/06です",
+                              "只今の時刻は、15:07です", "出会ってから1日目だね", "ストレスは、-12です",
+                              "元気度66.7% です", "つまんないなぁ.."}));
+        QCOMPARE(QStringList({s[1], s[45], s[46]}),
+                 QStringList({"３時ですよ。おやつにしませんか？", "楽しいなぁ！", ""}));
+
+        rig.clock.now.setTime(QTime(9, 0));
+        rig.model.pet.EatFoods = 2;
+        rig.model.pet.WaterConc = 255;
+        rig.model.SpeechLine();
+        QCOMPARE(QStringList({s[0], s[1], s[5]}),
+                 QStringList({"まだ、ご飯は食べれるよ", "今日も一日がんばりましょう！", "水質汚濁は0.0%です。"}));
+        rig.clock.now.setTime(QTime(23, 59));
+        rig.model.SpeechLine();
+        QCOMPARE(QStringList({s[0], s[1]}),
+                 QStringList({"そろそろご飯が欲しいなぁ。", "明日も早いんじゃないですか？もう寝ましょうよ"}));
+        QCOMPARE(rig.random.randomizeCalls, 3);  // every call reseeds
+
+        // A full fish keeps the hunger line of earlier in the run; none yet: empty.
+        FishRig full;
+        full.model.pet.EatFoods = 3;
+        full.random.draws = {DrawFor(0)};
+        QCOMPARE(full.model.SpeechLine(), QString());  // never written in this run
+        QCOMPARE(full.model.SpeechSlots[4], QString("今日はもう食べられないね"));
+
+        full.model.pet.EatFoods = 1;
+        full.model.SpeechLine();
+        const QString hungry = full.model.SpeechSlots[0];
+        full.model.pet.EatFoods = 3;
+        full.random.draws = {DrawFor(0)};
+        QCOMPARE(full.model.SpeechLine(), hungry);
+    }
+
+    void randomSlotsAndReseeding()
+    {
+        FishRig rig;
+        SystemRandom real;
+        Vaspo model(rig.clock, real, rig.dialogs, rig.end, rig.registry);
+        model.pet = rig.model.pet;
+        QHash<QString, int> counts;  // by line: the 46 slots' lines all differ here
+        for (int i = 0; i < 46 * 400; ++i) {
+            ++counts[model.SpeechLine()];
+        }
+        // Every slot comes up (and no other line), none far from its share of 400.
+        QCOMPARE(counts.size(), 46);
+        for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
+            QVERIFY2(it.value() > 300 && it.value() < 500, qPrintable(it.key() + ": " + QString::number(it.value())));
+        }
+
+        // Reseeding right after each other never repeats.
+        SystemRandom random;
+        QSet<quint64> firsts;
+        for (int i = 0; i < 1000; ++i) {
+            random.Randomize();
+            const double r = random.Rnd();
+            QVERIFY(r >= 0.0 && r < 1.0);
+            firsts.insert(quint64(r * 0x1.0p53));
+        }
+        QCOMPARE(firsts.size(), 1000);
+    }
+
+    void packing()
+    {
+        FishRig rig;
+        PetRecord& p = rig.model.pet;
+        p.Stress = -12;
+        p.EatFoods = 2;
+        p.WaterDay = p.EatFood = rig.Today();
+        rig.model.SavePet();
+        QVERIFY(rig.model.PackTank());
+
+        const QString today = QString::number(rig.Today());
+        const QStringList lines{"14", "0.32", today, "2", "667", "-12", QString::number(p.StartDay), p._StartDay,
+                                "ななしの権兵衛", "0", today, "255", "0", today};
+        QCOMPARE(ReadAll(rig.model.MoveFilePath), *EncodeCp932(lines.join("\r\n") + "\r\n"));
+        QVERIFY(!rig.KeyExists());
+        QCOMPARE(rig.model.NoSave, 1);
+
+        // A pack that cannot write keeps the fish.
+        FishRig stuck;
+        stuck.model.SavePet();
+        stuck.model.MoveFilePath = stuck.model.AppFolder + "no/such/folder/VASPO.MNB";
+        QVERIFY(!stuck.model.PackTank());
+        QCOMPARE(std::tuple(ReadRegString(vaspo::KeyPath, "FishName"), stuck.model.NoSave),
+                 std::tuple(QString("ななしの権兵衛"), 0));
+    }
+
+    void fishArrivesOnTheNewSide()
+    {
+        FishRig old;
+        old.model.pet.FishName = " 太郎, \"二世\" ";  // survives one value per line
+        old.model.pet.Sex = 1;
+        old.model.pet.Stress = 33;
+        old.model.pet.FormMode = 1;
+        QVERIFY(old.model.PackTank());
+        const QByteArray packed = ReadAll(old.model.MoveFilePath);
+        const qint32 packingDay = old.Today();
+
+        ModelRig side;
+        side.clock.now = old.clock.now.addDays(3);
+        // The new computer's own settings, which must survive the move.
+        Store({{"FishName", "先住魚"}, {"MinTray", "1"}, {"Msgbox", "1"}, {"FormLeft", "1500"}, {"FormTop", "750"},
+               {"FormWidth", "6000"}, {"FormHeight", "4500"}, {"AutoFoods", "2"}});
+        QVERIFY(WriteAll(side.model.MoveFilePath, packed));
+        side.model.LoadPet(Screen1024);
+
+        PetRecord expected = old.model.pet;
+        expected.LastRunDay = packingDay;
+        // What does not travel stays as the new side had it.
+        std::tie(expected.FormLeft, expected.FormTop, expected.FormWidth, expected.FormHeight, expected.MinTray,
+                 expected.Msgbox, expected.AutoFoods) = std::tuple(1500, 750, 6000, 4500, 1, 1, 2);
+        QCOMPARE(side.model.pet, expected);
+
+        // Stored before the file went, and the file is gone.
+        QCOMPARE(QStringList({ReadRegString(vaspo::KeyPath, "FishName"), ReadRegString(vaspo::KeyPath, "LastRunDay")}),
+                 QStringList({" 太郎, \"二世\" ", QString::number(packingDay)}));
+        QVERIFY(!QFile::exists(side.model.MoveFilePath));
+        QCOMPARE(side.dialogs.titles, QStringList({"水槽のお引っ越し", "引っ越しました！"}));
+        QCOMPARE(side.dialogs.texts,
+                 QStringList({"VASPO.MNBがあるので、水槽をここに引っ越します",
+                              QDir::toNativeSeparators(side.model.MoveFilePath) + "は削除されました"}));
+    }
+
+    void nameBeyondCodePage932TravelsAsUtf8()
+    {
+        FishRig old;
+        old.model.pet.FishName = "🐟きんぎょ";
+        QVERIFY(old.model.PackTank());
+        const QByteArray bytes = ReadAll(old.model.MoveFilePath);
+        QVERIFY(bytes.startsWith(Utf8Bom));
+        QCOMPARE(ParseMoveFile(bytes).value_or(MovedFish{}).FishName, QString("🐟きんぎょ"));
+    }
+
+    void malformedFileIsLeftAlone()
+    {
+        const QStringList good{"14", "0.32", "13000", "1", "500", "3", "12990", "2026/01/01", "たま", "0",
+                               "13000", "200", "1", "13000"};
+        // 13 lines, text in a number, a number beyond 16 bits, nothing.
+        QStringList wordInNumber = good, tooBig = good;
+        wordInNumber[4] = "たくさん";
+        tooBig[11] = "70000";
+        for (const QStringList& lines : {good.mid(0, 13), wordInNumber, tooBig, QStringList()}) {
+            ModelRig side;
+            Store({{"FishName", "先住魚"}, {"Speed", "800"}});
+            const QByteArray bytes = *EncodeCp932(lines.isEmpty() ? "" : lines.join("\r\n") + "\r\n");
+            QVERIFY(WriteAll(side.model.MoveFilePath, bytes));
+            side.model.LoadPet(Screen1024);
+            QCOMPARE(std::tuple(side.model.pet.FishName, side.model.pet.Speed), std::tuple(QString("先住魚"), 800));
+            QVERIFY(QFile::exists(side.model.MoveFilePath));
+            QCOMPARE(side.dialogs.titles, QStringList{"水槽のお引っ越し"});
+            QCOMPARE(side.dialogs.shown[0].icon, MsgIcon::Critical);
+            QVERIFY(side.dialogs.texts[0].contains("VASPO.MNB"));
+        }
+    }
+
+    void takingOverAFileFoundByAnyNameOnlyOnceStored()
+    {
+        FishRig old;
+        QVERIFY(old.model.PackTank());
+        const QByteArray packed = ReadAll(old.model.MoveFilePath);
+        ModelRig side;
+        const QString lower = side.model.AppFolder + "vaspo.mnb";
+        QVERIFY(WriteAll(lower, packed));
+        side.model.LoadPet(Screen1024);
+        QCOMPARE(side.model.pet.FishName, QString("ななしの権兵衛"));
+        QVERIFY(!QFile::exists(lower));
+
+        // The file stays when the fish cannot be stored.
+        ModelRig failing;
+        QVERIFY(WriteAll(failing.model.MoveFilePath, packed));
+        failing.registry.failWrites = true;
+        failing.model.LoadPet(Screen1024);
+        QCOMPARE(failing.model.pet.FishName, QString("ななしの権兵衛"));
+        QVERIFY(QFile::exists(failing.model.MoveFilePath));
+        QVERIFY(!failing.dialogs.titles.contains("引っ越しました！"));
+    }
+
+    void firstStart()
+    {
+        StartRig rig;
+        rig.dialogs.inputs = {"ななしの権兵衛"};
+        rig.dialogs.answers = {MsgAnswer::Ok, MsgAnswer::Yes};
+        rig.Start();
+
+        QCOMPARE(rig.dialogs.titles, QStringList({"ばすぽう - はじめまして！", "ばすぽうの性別を決定します"}));
+        QCOMPARE(rig.dialogs.shown[0].icon, MsgIcon::Information);
+        const QStringList lines = rig.dialogs.texts[0].split('\n');
+        QCOMPARE(lines.size(), 9);
+        QCOMPARE(QStringList({lines[0], lines[4], lines[6]}),
+                 QStringList({"--- ばすぽう ---", "そうしないと,,,,,", ""}));
+        QCOMPARE(rig.dialogs.prompts, QStringList({"名前を付けてね|はじめまして....ばすぽう|ななしの権兵衛"}));
+        QCOMPARE(rig.dialogs.texts[1], QString("このばすぽうはオスですか？"));
+
+        const PetRecord& p = rig.model.pet;
+        QCOMPARE(std::tuple(p.FishName, p.Sex, p.StartDay, p.LastRunDay, p._StartDay),
+                 std::tuple(QString("ななしの権兵衛"), 0, rig.Today(), rig.Today(), QString("2026/12/06")));
+        QCOMPARE(ReadRegString(vaspo::KeyPath, "_StartDay"), QString("2026/12/06"));
+        const QString folder = rig.ProgramFolder();
+        QCOMPARE(QStringList({rig.model.AppFolder, rig.model.MoveFilePath, rig.model.HelpFile}),
+                 QStringList({folder, folder + "VASPO.MNB", folder + "VASPO.HLP"}));
+        QCOMPARE(rig.host.calls, QStringList({"prepare", "picture", "tray", "timer", "show"}));
+        QCOMPARE(QStringList({rig.window.genki, rig.window.stress, rig.window.water}),
+                 QStringList({"66.7%", "0", "0.0%"}));
+        QCOMPARE(rig.model.NoSave, 0);
+    }
+
+    void cancellingTheName()
+    {
+        StartRig rig;
+        rig.dialogs.inputs = {"", "たろう"};
+        rig.dialogs.answers = {MsgAnswer::Ok, MsgAnswer::No, MsgAnswer::No};
+        rig.Start();
+        QCOMPARE(rig.dialogs.prompts.size(), 2);
+        QCOMPARE(rig.dialogs.titles, QStringList({"ばすぽう - はじめまして！", "ばすぽうはお嫌い？",
+                                                  "ばすぽうの性別を決定します"}));
+        QCOMPARE(rig.dialogs.texts[1], QString("飼育するのをやめますか？"));
+        QCOMPARE(std::tuple(rig.model.pet.FishName, rig.model.pet.Sex), std::tuple(QString("たろう"), 1));
+        QCOMPARE(rig.host.calls.last(), QString("show"));
+
+        // Cancel, then Yes: the end, with nothing stored.
+        StartRig quitting;
+        quitting.dialogs.inputs = {""};
+        quitting.dialogs.answers = {MsgAnswer::Ok, MsgAnswer::Yes};
+        QVERIFY_THROWS_EXCEPTION(ProgramEnded, quitting.Start());
+        QCOMPARE(quitting.model.NoSave, 1);
+        QVERIFY(!quitting.KeyExists());
+        QVERIFY(quitting.host.calls.isEmpty());
+    }
+
+    void upgradeNoticeOnlyForAnOlderVersion()
+    {
+        StartRig current;
+        current.StoreFish("0.32");
+        current.Start();
+        QVERIFY(current.dialogs.shown.isEmpty());
+
+        StartRig rig;
+        rig.StoreFish("0.31");
+        rig.Start();
+        QCOMPARE(rig.dialogs.titles, QStringList{"ばすぽうバージョンアップ情報"});
+        const QStringList lines = rig.dialogs.texts[0].split('\n');
+        QCOMPARE(lines.size(), 14);
+        QCOMPARE(QStringList({lines[3], lines[4], lines[13]}),
+                 QStringList({"Ver0.31→0.32", "　・2001/01/01に世話ができないバグを修正",
+                              "これからも、ばすぽうをどうぞよろしく！"}));
+        QVERIFY(rig.dialogs.prompts.isEmpty());
+        QCOMPARE(rig.host.caption, QString("ぎんじろう - ばすぽう"));
+    }
+
+    void fishDyingInTheCatchUpNeverShowsTheTank()
+    {
+        StartRig rig;
+        rig.StoreFish();
+        const QString fiveDaysAgo = QString::number(rig.Today() - 5);
+        Store({{"Speed", "100"}, {"LastRunDay", fiveDaysAgo}, {"EatFood", fiveDaysAgo}});
+        QVERIFY_THROWS_EXCEPTION(ProgramEnded, rig.Start());
+        QVERIFY(!rig.host.calls.contains("show") && !rig.host.calls.contains("prepare"));
+        QCOMPARE(rig.dialogs.titles.last(), QString("死んじゃいました"));
+        QVERIFY(!rig.KeyExists());
+    }
+
+    void commandLineAndSecondInstance()
+    {
+        const QList<std::pair<QStringList, bool>> cases{{{"/REGDEL"}, true},       {{"/regdel"}, true},
+                                                        {{"/REGDEL", "x"}, false}, {{"x", "/REGDEL"}, false},
+                                                        {{"/REGDELX"}, false}};
+        for (const auto& [arguments, deletes] : cases) {
+            StartRig rig;
+            rig.StoreFish();
+            rig.host.arguments = arguments;
+            if (deletes) {
+                QVERIFY_THROWS_EXCEPTION(ProgramEnded, rig.Start());
+                QVERIFY(!rig.KeyExists());
+                QCOMPARE(rig.dialogs.texts, QStringList{"ばすぽうに関するレジストリをすべて削除しました。"});
+                QCOMPARE(rig.dialogs.titles, QStringList{"レジストリを削除しました！"});
+            } else {
+                rig.Start();
+                QCOMPARE(std::tuple(arguments, rig.model.pet.FishName), std::tuple(arguments, QString("ぎんじろう")));
+            }
+        }
+
+        // A second instance is refused before anything else.
+        StartRig second;
+        second.StoreFish();
+        second.host.otherInstance = true;
+        second.host.arguments = {"/REGDEL"};
+        QVERIFY_THROWS_EXCEPTION(ProgramEnded, second.Start());
+        QCOMPARE(second.dialogs.texts, QStringList{"もう起動してるよ"});
+        QCOMPARE(second.dialogs.titles, QStringList{"一匹で十分なの"});
+        QVERIFY(second.model.pet.FishName.isEmpty());  // nothing loaded
+        QVERIFY(second.KeyExists());
+    }
+
+    void backgroundPictureOnlyWhenItsFileExists()
+    {
+        for (const bool exists : {false, true}) {
+            StartRig rig;
+            const QString picture = rig.ProgramFolder() + "tank.bmp";
+            QVERIFY(!exists || QFile(picture).open(QIODevice::WriteOnly));
+            rig.StoreFish();
+            Store({{"PicFileName", picture}});
+            rig.Start();
+            const QString kept = exists ? picture : QString();
+            QCOMPARE(QStringList({rig.model.pet.PicFileName, rig.host.picture}), QStringList({kept, kept}));
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(TestModel)
+#include "test_model.moc"

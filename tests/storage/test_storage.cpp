@@ -1,0 +1,197 @@
+// The settings store, number and text conversions, and the file helpers.
+#include <QDir>
+#include <QElapsedTimer>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+#include <ctime>
+#include <memory>
+
+#include "storage/file_helpers.h"
+#include "storage/registry.h"
+#include "storage/text_codec.h"
+
+namespace {
+const QString Key = QStringLiteral("Software\\OSKE\\VASPO");
+}
+
+class TestStorage : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> config;
+
+    QString KeyFile() const { return config->path() + "/OSKE/VASPO.conf"; }
+    QStringList StoredNames() const { return QSettings(KeyFile(), QSettings::IniFormat).allKeys(); }
+
+private slots:
+    void init()
+    {
+        config = std::make_unique<QTemporaryDir>();
+        QVERIFY(config->isValid());
+        qputenv("XDG_CONFIG_HOME", config->path().toLocal8Bit());
+    }
+
+    void missingAndUnusualValuesReadEmpty()
+    {
+        QCOMPARE(std::tuple(ReadRegString(Key, "Name"), ReadRegInteger(Key, "Name"), ReadRegLong(Key, "Name")),
+                 std::tuple(QString(), 0, 0));
+        QVERIFY(QDir(config->path()).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden));
+
+        QVERIFY(WriteRegString(Key, "Name", "x"));
+        QCOMPARE(ReadRegString(Key, "Other"), QString());
+        QCOMPARE(StoredNames(), QStringList{"Name"});
+
+        // Unusual stored values: empty, cut at a NUL, no text.
+        {
+            QSettings direct(KeyFile(), QSettings::IniFormat);
+            direct.setValue("Empty", QString());
+            direct.setValue("WithNul", QString("abc") + QChar(0) + "def");
+            direct.setValue("Date", QDate(2024, 1, 2));
+        }
+        QFile file(KeyFile());
+        QVERIFY(file.open(QIODevice::Append));
+        file.write("List=a, b\nBytes=@ByteArray(xyz)\n");
+        file.close();
+
+        QCOMPARE(ReadRegInteger(Key, "Empty"), qint16(0));
+        QStringList texts;
+        for (const char* name : {"Empty", "WithNul", "Date", "List", "Bytes"}) {
+            texts.append(ReadRegString(Key, name));
+        }
+        QCOMPARE(texts, QStringList({"", "abc", "", "", ""}));  // cut at the NUL; no text, no value
+    }
+
+    void writingIgnoresLetterCaseCreatesEveryLevelAndKeepsText()
+    {
+        QVERIFY(WriteRegString(Key, "picfilename", "a.bmp"));
+        QCOMPARE(ReadRegString(Key, "PicFileName"), QString("a.bmp"));
+        QVERIFY(WriteRegString(Key, "PICFILENAME", "b.bmp"));
+        QCOMPARE(ReadRegString(Key, "PicFileName"), QString("b.bmp"));
+        QCOMPARE(StoredNames(), QStringList{"picfilename"});
+
+        QVERIFY(WriteRegString("Software\\A\\B\\C", "Name", "x"));
+        QVERIFY(QFileInfo(config->path() + "/A/B/C.conf").isFile());
+
+        RegistryAccess store;
+        for (const QString& text : QStringList{"ななしの権兵衛", "〜−", "a, b", "@Variant(x)", "x=y;z"}) {
+            QVERIFY(store.WriteRegString(Key, "Name", text));
+            QCOMPARE(store.ReadRegString(Key, "Name"), text);
+        }
+    }
+
+    void numbersReadRoundedHalfToEvenAndInRange()
+    {
+        // Stored text -> 16-bit and 32-bit readings; 0 when out of range or not a number.
+        const QList<std::tuple<QString, qint16, qint32>> cases{
+            {"2.5", 2, 2}, {"3.5", 4, 4}, {"-2.5", -2, -2}, {"252.5", 252, 252}, {"2.4999999999999996", 2, 2},
+            {"2.5000000000000004", 3, 3}, {" -12 ", -12, -12}, {"1e2", 100, 100}, {".5", 0, 0},
+            {"32767.5", 0, 32768}, {"-32768.5", -32768, -32768}, {"40000", 0, 40000}, {"2147483648", 0, 0},
+            {"-2147483648.5", 0, -2147483647 - 1}, {"1e999", 0, 0}, {"abc", 0, 0}, {"12abc", 0, 0}, {"0x10", 0, 0},
+            {"1 2", 0, 0}, {"1,000", 0, 0}, {"inf", 0, 0}, {"nan", 0, 0}, {"-", 0, 0}, {".", 0, 0}, {" ", 0, 0}};
+        for (const auto& [stored, integer, longValue] : cases) {
+            QVERIFY(WriteRegString(Key, "Number", stored));
+            QCOMPARE(std::tuple(stored, ReadRegInteger(Key, "Number"), ReadRegLong(Key, "Number")),
+                     std::tuple(stored, integer, longValue));
+        }
+    }
+
+    void deletingRemovesKeyOnlyOnce()
+    {
+        QVERIFY(WriteRegString(Key, "Name", "x"));
+        QVERIFY(WriteRegString("Software\\OSKE\\Other", "Name", "kept"));
+
+        QVERIFY(DeleteRegKey("Software\\OSKE", "VASPO"));
+        QVERIFY(!QFile::exists(KeyFile()));
+        QCOMPARE(ReadRegString(Key, "Name"), QString());
+        QCOMPARE(ReadRegString("Software\\OSKE\\Other", "Name"), QString("kept"));
+        QVERIFY(!DeleteRegKey("Software\\OSKE", "VASPO"));
+        QVERIFY(!DeleteRegKey("Software\\OSKE", ""));
+        QVERIFY(QFileInfo(config->path() + "/OSKE/Other.conf").isFile());
+
+        // A new key by the same name must not bring the old values back.
+        QVERIFY(WriteRegString(Key, "Fresh", "1"));
+        QCOMPARE(StoredNames(), QStringList{"Fresh"});
+    }
+
+    void textCodecs()
+    {
+        QCOMPARE(EncodeCp932("ななしの権兵衛"),
+                 std::optional<QByteArray>("\x82\xC8\x82\xC8\x82\xB5\x82\xCC\x8C\xA0\x95\xBA\x89\x71"));
+        QCOMPARE(EncodeCp932("〜−"), std::optional<QByteArray>("\x81\x60\x81\x7C"));
+        QCOMPARE(EncodeCp932("～－Ω"), std::optional<QByteArray>("\x81\x60\x81\x7C\x83\xB6"));
+        QCOMPARE(EncodeCp932("a\r\nb\n~\\"), std::optional<QByteArray>("a\r\nb\n~\\"));
+        for (const QString& unrepresentable : QStringList{"🐟", "魚🐟", "한글", "€", "¥"}) {
+            QCOMPARE(EncodeCp932(unrepresentable), std::nullopt);
+        }
+        for (const QString& text : QStringList{"ななしの権兵衛", "～－∥￢", "ｶﾀｶﾅ ⅰ ①", "line\r\nnext"}) {
+            QCOMPARE(DecodeCp932(EncodeCp932(text).value_or("?")), text);
+        }
+        QCOMPARE(DecodeCp932("\x81\x60\x81\x7C"), QString("～－"));
+
+        // Exchanged text is CP932 when it fits, UTF-8 with a BOM otherwise.
+        const QByteArray cp932 = EncodeForExchange("ななしの権兵衛");
+        QCOMPARE(cp932, EncodeCp932("ななしの権兵衛").value());
+        QCOMPARE(DecodeExchanged(cp932), QString("ななしの権兵衛"));
+
+        const QString wide = "魚🐟한글";
+        const QByteArray utf8 = EncodeForExchange(wide);
+        QCOMPARE(utf8, Utf8Bom + wide.toUtf8());
+        QVERIFY(HasUtf8Bom(utf8) && !HasUtf8Bom("\xEF\xBB"));
+        QCOMPARE(DecodeExchanged(utf8), wide);
+        QCOMPARE(DecodeExchanged(Utf8Bom), QString());
+    }
+
+    void fileNamesAndFinding()
+    {
+        QStringList parts;
+        for (const char* path : {"C:\\Pictures\\tank.bmp", "C:tank.bmp", "/home/u/a.b/tank.bmp",
+                                 "C:\\Pictures/sub\\fish.mnb", "C:\\Pictures\\", "tank.bmp", ""}) {
+            parts.append(FileNamePart(path));
+        }
+        QCOMPARE(parts, QStringList({"tank.bmp", "tank.bmp", "tank.bmp", "fish.mnb", "", "", ""}));
+
+        const QString folder = config->path();
+        QVERIFY(QFile(folder + "/vaspo.mnb").open(QIODevice::WriteOnly));
+        QVERIFY(QFile(folder + "/.hidden.mnb").open(QIODevice::WriteOnly));
+        QVERIFY(QDir(folder).mkdir("Tank"));
+
+        QCOMPARE(FindFileIgnoringCase(folder + "/VASPO.MNB"), folder + "/vaspo.mnb");
+        QCOMPARE(FindFileIgnoringCase(folder + "/vaspo.mnb"), folder + "/vaspo.mnb");
+        QList<qint16> found;
+        for (const char* name : {"/Vaspo.Mnb", "/missing.mnb", "/Tank", "/tank", "/.hidden.mnb", "/.HIDDEN.MNB", "/",
+                                 "/missing/vaspo.mnb"}) {
+            found.append(FileExists(folder + name));
+        }
+        QCOMPARE(found, QList<qint16>({1, 0, 0, 0, 0, 0, 0, 0}));
+    }
+
+    void waitMillisecondsWaitsAndKeepsEventsFlowing()
+    {
+        int ticks = 0;
+        QTimer timer;
+        connect(&timer, &QTimer::timeout, [&ticks] { ++ticks; });
+        timer.start(20);
+        QElapsedTimer clock;
+        clock.start();
+        const std::clock_t cpuBefore = std::clock();
+        WaitMilliseconds(120);
+        const double cpuMilliseconds = 1000.0 * double(std::clock() - cpuBefore) / CLOCKS_PER_SEC;
+        QVERIFY2(clock.elapsed() >= 120, qPrintable(QString::number(clock.elapsed())));
+        QVERIFY2(ticks >= 3, qPrintable(QString::number(ticks)));
+        QVERIFY2(cpuMilliseconds < 60, qPrintable(QString::number(cpuMilliseconds)));
+
+        // Even a wait of 0 (or less) delivers posted events.
+        for (const qint32 ms : {0, -5}) {
+            int received = 0;
+            QObject target;
+            QMetaObject::invokeMethod(&target, [&received] { ++received; }, Qt::QueuedConnection);
+            WaitMilliseconds(ms);
+            QCOMPARE(received, 1);
+        }
+    }
+
+};
+
+QTEST_GUILESS_MAIN(TestStorage)
+#include "test_storage.moc"
