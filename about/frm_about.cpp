@@ -6,16 +6,11 @@
 #include <QPixmap>
 #include <QPushButton>
 
+#include "mainwin/dialog_frame.h"
 #include "model/vaspo.h"
 #include "storage/registry.h"
 
 namespace {
-
-QRect PixelsOf(const QRect& twips)
-{
-    return {twips.x() / TwipsPerPixel, twips.y() / TwipsPerPixel, twips.width() / TwipsPerPixel,
-            twips.height() / TwipsPerPixel};
-}
 
 QFont ProgramNameFont()
 {
@@ -35,7 +30,7 @@ const QString UninstallTitle = QStringLiteral("アンインストール");
 frmAbout::frmAbout(Vaspo& model, std::function<void()> unloadTray, QWidget* parent)
     : QDialog(parent), model_(model), unloadTray_(std::move(unloadTray))
 {
-    setFixedSize(PixelsOf({0, 0, 3960, 1935}).size());
+    SetFixedClientSize(this, 3960, 1935);
 
     Image2 = NewFishPicture({120, 120, 480, 480});
     Image1 = NewFishPicture({3360, 120, 480, 480});
@@ -58,7 +53,7 @@ frmAbout::frmAbout(Vaspo& model, std::function<void()> unloadTray, QWidget* pare
 QLabel* frmAbout::NewLabel(const QString& text, const QRect& twips)
 {
     auto* label = new QLabel(text, this);
-    label->setGeometry(PixelsOf(twips));
+    label->setGeometry(PixelRect(twips.x(), twips.y(), twips.width(), twips.height()));
     // Text sits at the top so that the overlapping copyright and mail lines
     // stay apart.
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -76,7 +71,7 @@ QLabel* frmAbout::NewFishPicture(const QRect& twips)
 QPushButton* frmAbout::NewButton(const QString& text, const QRect& twips)
 {
     auto* button = new QPushButton(text, this);
-    button->setGeometry(PixelsOf(twips));
+    button->setGeometry(PixelRect(twips.x(), twips.y(), twips.width(), twips.height()));
     return button;
 }
 

@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QIcon>
 
+#include "about/about_menu.h"
 #include "mainwin/desktop_setup.h"
 #include "mainwin/frm_main.h"
 #include "mainwin/frm_tray.h"
@@ -10,6 +11,7 @@
 #include "mainwin/session_end.h"
 #include "mainwin/tank_startup.h"
 #include "model/system_seams.h"
+#include "play/play_windows.h"
 #include "storage/registry.h"
 
 int main(int argc, char** argv)
@@ -34,6 +36,8 @@ int main(int argc, char** argv)
     main.AttachTray(&tray);
     model.AttachMainWindow(&main);
     dialogs.Owner = [&main]() -> QWidget* { return &main; };
+    AboutMenu about(main, tray);
+    PlayWindows play(main, tray);
 
     QStringList arguments = QCoreApplication::arguments();
     arguments.removeFirst();

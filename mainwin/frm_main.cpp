@@ -53,7 +53,25 @@ frmMain::frmMain(Vaspo& model, QWidget* parent) : QMainWindow(parent), model_(mo
     setWindowTitle(vaspo::ProgramName);
     CreateControls();
     CreateMenus();
+    FollowModel();
     resize(372, 187 + menuBar()->sizeHint().height());
+}
+
+void frmMain::FollowModel()
+{
+    connect(&model_, &Vaspo::EnergyChanged, this, &frmMain::ShowGenki);
+    connect(&model_, &Vaspo::StressChanged, this, &frmMain::ShowStress);
+    connect(&model_, &Vaspo::WaterChanged, this, &frmMain::ShowWater);
+    connect(&model_, &Vaspo::StatusLineChanged, lblSTB, &QLabel::setText);
+    connect(&model_, &Vaspo::FishChanged, this, &frmMain::ShowFish);
+    connect(&model_, &Vaspo::OptionsChanged, this, &frmMain::ApplyOptions);
+    connect(&model_, &Vaspo::Dying, ImgVaspo, &QWidget::hide);
+}
+
+void frmMain::EnableItem(QAction* item, std::function<void()> opener)
+{
+    connect(item, &QAction::triggered, this, [opener = std::move(opener)] { opener(); });
+    item->setEnabled(true);
 }
 
 frmMain::~frmMain() = default;
@@ -79,6 +97,7 @@ void frmMain::CreateControls()
     lblSTB = MakeValueLabel(Tank, QStringLiteral("lblSTB"), QRect(8, 152, 185, RowHeight),
                             QStringLiteral("「ばすぽう」からのメッセージ：あんまり真に受けないように"));
     lblSTB->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    lblSTB->setTextFormat(Qt::PlainText);  // the fish's name comes from the user
     lblSTB->setIndent(4);
     lblStress = MakeValueLabel(Tank, QStringLiteral("lblStress"), QRect(256, 152, 49, RowHeight),
                                QStringLiteral("ストレス：小さい程良い。すなわちマイナスの方がよい。"));
@@ -125,7 +144,7 @@ void frmMain::CreateMenus()
     mnuCarePictureView = AddItem(mnuCare, QStringLiteral("アルバム(&V)..."));
     mnuCare->addSeparator();
     mnuCareLook = AddItem(mnuCare, QStringLiteral("様子を見る(&L)..."), QKeySequence(Qt::CTRL | Qt::Key_L));
-    // Care comes with its own windows; until then the items are shown but off.
+    // Care comes with its own windows, which switch their items on.
     for (QAction* item : {mnuCareFood, mnuCareWater, mnuCareTalk, mnuCareJanken, mnuCareAutoFoods, mnuCarePicture,
                           mnuCarePictureView, mnuCareLook}) {
         item->setEnabled(false);
@@ -133,7 +152,7 @@ void frmMain::CreateMenus()
 
     mnuOption = menuBar()->addMenu(QStringLiteral("ｵﾌﾟｼｮﾝ(&O)"));
     mnuOptionPic = AddItem(mnuOption, QStringLiteral("バックスクリーン(&S)..."));
-    mnuOptionPic->setEnabled(false);
+    mnuOptionPic->setEnabled(false);  // until the picture chooser is attached
     mnuOptionAcc = AddItem(mnuOption, QStringLiteral("アクセサリ(&A)..."));
     mnuOptionAcc->setVisible(false);
     mnuOptionAcc->setEnabled(false);
@@ -154,6 +173,7 @@ void frmMain::CreateMenus()
     mnuHelpIntAcc[1]->setEnabled(false);
     mnuHelp->addSeparator();
     mnuHelpAbout = AddItem(mnuHelp, QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報(&A)..."));
+    mnuHelpAbout->setEnabled(false);  // until the about box is attached
 
     connect(mnuFileNew, &QAction::triggered, this, &frmMain::mnuFileNew_Click);
     connect(mnuFileSave, &QAction::triggered, this, &frmMain::mnuFileSave_Click);
@@ -165,23 +185,34 @@ void frmMain::CreateMenus()
     for (int index = 0; index < 3; ++index) {
         connect(mnuHelpIntAcc[index], &QAction::triggered, this, [this, index] { mnuHelpIntAcc_Click(index); });
     }
-    connect(mnuHelpAbout, &QAction::triggered, this, &frmMain::mnuHelpAbout_Click);
 }
 
 void frmMain::PrepareTank()
 {
     const PetRecord& pet = model_.pet;
     setCursor(QCursor(picHandCur->pixmap(), 11, 1));
-    ImgVaspo->resize(32, 32);
-    ShowFishPicture(ImgVaspoL[pet.Sex]);
-    setWindowIcon(QIcon(ImgVaspoR[pet.Sex]));
-    SetTopMost(*this, pet.FormMode != 0 ? 1 : 0);
-    mnuOptionTop->setChecked(pet.FormMode != 0);
-    mnuOptionTray->setChecked(pet.MinTray != 0);
+    ApplyOptions();
     mnuOptionTray->setEnabled(!tray_ || tray_->Available());
-    mnuOptionMsg->setChecked(pet.Msgbox != 0);
     resize(pet.FormWidth / TwipsPerPixel, pet.FormHeight / TwipsPerPixel);
     move(pet.FormLeft / TwipsPerPixel, pet.FormTop / TwipsPerPixel);
+}
+
+void frmMain::ShowFish(qint16 sex)
+{
+    ImgVaspo->resize(32, 32);
+    ShowFishPicture(ImgVaspoL[sex]);
+    setWindowIcon(QIcon(ImgVaspoR[sex]));
+}
+
+void frmMain::ApplyOptions()
+{
+    const PetRecord& pet = model_.pet;
+    if (IsKeptOnTop(this) != (pet.FormMode != 0)) {
+        SetTopMost(*this, pet.FormMode != 0 ? 1 : 0);
+    }
+    mnuOptionTop->setChecked(pet.FormMode != 0);
+    mnuOptionTray->setChecked(pet.MinTray != 0);
+    mnuOptionMsg->setChecked(pet.Msgbox != 0);
 }
 
 void frmMain::SetBackgroundPicture(const QString& path)
@@ -228,13 +259,13 @@ void frmMain::SetValueText(QLabel* label, const QString& text)
 void frmMain::ShowGenki(const QString& text)
 {
     SetValueText(lblGENKI, text);
-    RefreshTrayTip();
+    lblSort();
 }
 
 void frmMain::ShowStress(const QString& text)
 {
     SetValueText(lblStress, text);
-    RefreshTrayTip();
+    lblSort();
 }
 
 void frmMain::ShowWater(const QString& text, const WaterColour& colour)
@@ -245,19 +276,7 @@ void frmMain::ShowWater(const QString& text, const WaterColour& colour)
     palette.setColor(QPalette::Window, water);
     lblWater->setPalette(palette);
     Tank->SetWaterColour(water);
-    RefreshTrayTip();
-}
-
-void frmMain::RefreshTrayTip()
-{
-    if (tray_) {
-        tray_->RefreshTip();
-    }
-}
-
-void frmMain::HideFish()
-{
-    ImgVaspo->hide();
+    lblSort();
 }
 
 void frmMain::Unload()

@@ -25,6 +25,11 @@ public:
     explicit frmMain(Vaspo& model, QWidget* parent = nullptr);
     ~frmMain() override;
 
+    Vaspo& model() const { return model_; }
+    // Menu items whose windows live elsewhere are switched on by connecting
+    // them to their opener.
+    void EnableItem(QAction* item, std::function<void()> opener);
+
     void AttachTray(frmTray* tray) { tray_ = tray; }
     void SetStartupHost(StartupHost* host) { startupHost_ = host; }
     // How help targets reach the desktop; replaceable so that tests see them.
@@ -71,9 +76,7 @@ public:
     std::array<QAction*, 3> mnuHelpIntAcc{};
     QAction* mnuHelpAbout = nullptr;
 
-    // Clock and animation state; none of it is saved.
-    qint16 MonologueHour = 0;
-    qint32 ClockTicks = 0;
+    // Animation state; none of it is saved.
     qint16 DirX = 0;
     qint16 DirY = 0;
     qint16 Placed = 0;
@@ -84,7 +87,7 @@ public:
     void Timer1_Timer();
     void SwimStep();
     void Form_Resize();
-    void lblSort() override;
+    void lblSort();
     void Form_MouseDown(Qt::MouseButton button, const QPoint& position);
     void ImgVaspo_MouseMove();
     void Form_Unload();
@@ -96,7 +99,6 @@ public:
     void mnuOptionTray_Click();
     void mnuHelpHelp_Click();
     void mnuHelpIntAcc_Click(int index);
-    void mnuHelpAbout_Click();
 
     // Start-up's share of the window.
     void PrepareTank();
@@ -107,11 +109,13 @@ public:
     // there is nothing to save and the program simply ends.
     void RequestClose();
 
-    // What the model writes to.
-    void ShowGenki(const QString& text) override;
-    void ShowStress(const QString& text) override;
-    void ShowWater(const QString& text, const WaterColour& colour) override;
-    void HideFish() override;
+    // Following the model.
+    void ShowGenki(const QString& text);
+    void ShowStress(const QString& text);
+    void ShowWater(const QString& text, const WaterColour& colour);
+    void ShowFish(qint16 sex);
+    void ApplyOptions();
+
     void Unload() override;
     WindowPlacement Placement() const override;
     void KeepOnTop(bool onTop) override;
@@ -128,11 +132,11 @@ protected:
 private:
     void CreateControls();
     void CreateMenus();
+    void FollowModel();
     void SetValueText(QLabel* label, const QString& text);
     void ShowFishPicture(const QPixmap& picture);
     void BlowBubbles(int x0, int w, int h);
     int RandomTurn();
-    void RefreshTrayTip();
 
     Vaspo& model_;
     frmTray* tray_ = nullptr;

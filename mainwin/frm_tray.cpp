@@ -14,6 +14,18 @@ namespace {
 const QString PutAway = QStringLiteral("タスクトレイに入れる(&T)");
 const QString TakeOut = QStringLiteral("タスクトレイから出す(&T)");
 
+// Tips may be read as markup; a name such as "<b>x</b>" must show as typed.
+QString PlainTip(const QString& text)
+{
+#ifdef Q_OS_WIN
+    return text;  // the native tip shows text as it is
+#else
+    return Qt::mightBeRichText(text) ? QStringLiteral("<p style='white-space:pre'>") + text.toHtmlEscaped() +
+                                           QStringLiteral("</p>")
+                                     : text;
+#endif
+}
+
 }  // namespace
 
 QString TrayValuesTip(const PetRecord& pet)
@@ -36,6 +48,12 @@ frmTray::frmTray(frmMain& main, Vaspo& model, QObject* parent) : QObject(parent)
     singleClick_.setSingleShot(true);
     singleClick_.setInterval(QApplication::doubleClickInterval());
     connect(&singleClick_, &QTimer::timeout, this, [this] { Form_MouseMove(LeftButtonDown); });
+
+    // Qt does not tell when the pointer rests on the icon, so the tip is
+    // kept current whenever a value changes.
+    connect(&model_, &Vaspo::EnergyChanged, this, &frmTray::RefreshTip);
+    connect(&model_, &Vaspo::StressChanged, this, &frmTray::RefreshTip);
+    connect(&model_, &Vaspo::WaterChanged, this, &frmTray::RefreshTip);
 }
 
 frmTray::~frmTray()
@@ -49,7 +67,7 @@ void frmTray::Form_Load()
     TrayHidden = 0;
     mnuTray->setText(PutAway);
     icon_ = new QSystemTrayIcon(QIcon(main_.ImgVaspoL[model_.pet.Sex]), this);
-    icon_->setToolTip(QStringLiteral("ばすぽう - ") + model_.pet.FishName);
+    icon_->setToolTip(PlainTip(QStringLiteral("ばすぽう - ") + model_.pet.FishName));
     connect(icon_, &QSystemTrayIcon::activated, this, &frmTray::Icon_Activated);
     if (Available()) {
         icon_->show();
@@ -73,10 +91,8 @@ QString frmTray::ToolTip() const
 
 void frmTray::RefreshTip()
 {
-    // Qt does not tell when the pointer rests on the icon, so the tip is
-    // kept current whenever a value changes.
     if (icon_) {
-        icon_->setToolTip(TrayValuesTip(model_.pet));
+        icon_->setToolTip(PlainTip(TrayValuesTip(model_.pet)));
     }
 }
 
@@ -119,16 +135,21 @@ void frmTray::Form_MouseMove(int message)
 void frmTray::mnuTray_Click()
 {
     if (main_.isMinimized() || TrayHidden == 1) {
-        mnuTray->setText(PutAway);
-        main_.showNormal();
-        main_.raise();
-        main_.activateWindow();
-        TrayHidden = 0;
+        BringBackTank();
     } else {
         mnuTray->setText(TakeOut);
         main_.hide();
         TrayHidden = 1;
     }
+}
+
+void frmTray::BringBackTank()
+{
+    mnuTray->setText(PutAway);
+    main_.showNormal();
+    main_.raise();
+    main_.activateWindow();
+    TrayHidden = 0;
 }
 
 void frmTray::mnuExit_Click()

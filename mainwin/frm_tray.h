@@ -44,6 +44,8 @@ public:
     QString ToolTip() const;
     void RefreshTip();
     void ShowHiddenCaption();
+    // Restores a minimised or hidden tank, normal and with the focus.
+    void BringBackTank();
 
 private:
     void Icon_Activated(QSystemTrayIcon::ActivationReason reason);

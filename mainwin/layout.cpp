@@ -71,11 +71,7 @@ void frmMain::ImgVaspo_MouseMove()
 {
     ++TouchCount;
     if (TouchCount >= 500) {
-        lblSTB->setText(model_.pet.Sex == 0 ? QStringLiteral("あんまり、さわらないで。")
-                                            : QStringLiteral("あんまり、さわっちゃいや～ん。"));
-        model_.ChangeStress(2);
-        model_.ChangeEnergy(-2);
-        model_.StatusTicks = 0;
+        model_.StrokedTooMuch();
         TouchCount = 0;
     }
     // The fish darts away; nothing is repainted until it has arrived.

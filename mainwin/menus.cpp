@@ -9,7 +9,6 @@
 #include <QUrl>
 #include <QWindow>
 
-#include "about/frm_about.h"
 #include "mainwin/frm_main.h"
 #include "mainwin/frm_tray.h"
 #include "mainwin/widget_order.h"
@@ -34,6 +33,7 @@ void frmMain::mnuFileNew_Click()
     }
     hide();
     loaded_ = false;  // until start-up shows the tank again there is no fish to save
+    model_.ReleaseFish();
     model_.registry().DeleteRegKey(vaspo::KeyParent, vaspo::KeyName);
     if (tray_) {
         tray_->Form_Unload();
@@ -73,29 +73,17 @@ void frmMain::mnuFileExit_Click()
 
 void frmMain::mnuOptionTop_Click()
 {
-    PetRecord& pet = model_.pet;
-    if (pet.FormMode == 1) {
-        SetTopMost(*this, 0);
-        pet.FormMode = 0;
-    } else {
-        SetTopMost(*this, 1);
-        pet.FormMode = 1;
-    }
-    mnuOptionTop->setChecked(pet.FormMode == 1);
+    model_.ToggleOnTop();  // the window follows through ApplyOptions
 }
 
 void frmMain::mnuOptionMsg_Click()
 {
-    PetRecord& pet = model_.pet;
-    pet.Msgbox = pet.Msgbox == 1 ? 0 : 1;
-    mnuOptionMsg->setChecked(pet.Msgbox == 1);
+    model_.ToggleMonologues();
 }
 
 void frmMain::mnuOptionTray_Click()
 {
-    PetRecord& pet = model_.pet;
-    pet.MinTray = pet.MinTray == 1 ? 0 : 1;
-    mnuOptionTray->setChecked(pet.MinTray == 1);
+    model_.ToggleMinTray();
 }
 
 void frmMain::mnuHelpHelp_Click()
@@ -127,23 +115,4 @@ void frmMain::mnuHelpIntAcc_Click(int index)
     // Handed to the desktop and not waited for; a missing handler is its
     // business, not a reason to stop.
     OpenUrl(QUrl(targets[index]));
-}
-
-void frmMain::mnuHelpAbout_Click()
-{
-    frmAbout box(model_, [this] {
-        if (tray_) {
-            tray_->Form_Unload();
-        }
-    }, this);
-    const QRect screen = (windowHandle() && windowHandle()->screen() ? windowHandle()->screen()
-                                                                      : QGuiApplication::primaryScreen())
-                             ->geometry();
-    box.winId();  // the frame is known once the window exists
-    const QSize outer = box.frameGeometry().size();
-    box.move(screen.left() + (screen.width() - outer.width()) / 2,
-             screen.top() + (screen.height() - outer.height()) / 2);
-    WidgetOrder order(&box);
-    SetTopMost(order, 1);
-    box.exec();
 }

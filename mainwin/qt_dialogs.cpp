@@ -34,9 +34,11 @@ QWidget* QtDialogs::VisibleOwner() const
 MsgAnswer QtDialogs::MsgBox(const MsgRequest& request)
 {
     QMessageBox box(ToQt(request.icon), request.title, request.text, QMessageBox::NoButton, VisibleOwner());
+    box.setTextFormat(Qt::PlainText);  // names and paths are shown as typed
     if (request.buttons == MsgButtons::YesNo) {
-        QPushButton* yes = box.addButton(QStringLiteral("はい"), QMessageBox::YesRole);
-        QPushButton* no = box.addButton(QStringLiteral("いいえ"), QMessageBox::NoRole);
+        // Y and N answer, as on every Japanese desktop.
+        QPushButton* yes = box.addButton(QStringLiteral("はい(&Y)"), QMessageBox::YesRole);
+        QPushButton* no = box.addButton(QStringLiteral("いいえ(&N)"), QMessageBox::NoRole);
         box.setDefaultButton(request.defaultButton == MsgAnswer::No ? no : yes);
         box.setEscapeButton(no);
         box.exec();

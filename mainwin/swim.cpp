@@ -17,24 +17,7 @@ int Int(double value)
 void frmMain::Timer1_Timer()
 {
     SwimStep();
-
-    PetRecord& pet = model_.pet;
-    if (model_.DayNumber() != pet.LastRunDay) {
-        model_.DailyUpdate(0);
-        pet.EatFoods = 0;
-        pet.LastRunDay = model_.DayNumber();
-    }
-
-    if (++model_.StatusTicks >= 50) {
-        lblSTB->setText(model_.SpeechLine());
-        model_.StatusTicks = 0;
-    }
-
-    if (++ClockTicks > 144000) {
-        model_.ChangeEnergy(2);
-        model_.ChangeStress(-2);
-        ClockTicks = 0;
-    }
+    model_.ClockTick();
 }
 
 void frmMain::SwimStep()

@@ -39,11 +39,6 @@ void TankStartup::SetBackgroundPicture(const QString& path)
     main_.SetBackgroundPicture(path);
 }
 
-void TankStartup::SetStatusLine(const QString& text)
-{
-    main_.lblSTB->setText(text);
-}
-
 void TankStartup::SetCaption(const QString& text)
 {
     main_.setWindowTitle(text);

@@ -19,7 +19,6 @@ public:
     ScreenTwips Screen() const override;
     void PrepareTank() override;
     void SetBackgroundPicture(const QString& path) override;
-    void SetStatusLine(const QString& text) override;
     void SetCaption(const QString& text) override;
     void LoadTray() override;
     void StartTimer() override;

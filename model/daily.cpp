@@ -6,16 +6,12 @@
 
 void Vaspo::RefreshGenki()
 {
-    if (main_) {
-        main_->ShowGenki(EnergyFigure(pet.Speed) + QLatin1Char('%'));
-    }
+    emit EnergyChanged(EnergyFigure(pet.Speed) + QLatin1Char('%'));
 }
 
 void Vaspo::RefreshStress()
 {
-    if (main_) {
-        main_->ShowStress(QString::number(pet.Stress));
-    }
+    emit StressChanged(QString::number(pet.Stress));
 }
 
 void Vaspo::ChangeEnergy(qint16 n)
@@ -30,9 +26,6 @@ void Vaspo::ChangeEnergy(qint16 n)
         PetDies();  // returns only while a death is already under way
     }
     RefreshGenki();
-    if (main_) {
-        main_->lblSort();
-    }
 }
 
 void Vaspo::ChangeStress(qint16 n)
@@ -48,9 +41,6 @@ void Vaspo::ChangeStress(qint16 n)
     }
     pet.Stress = qint16(qBound(-100, stress, 100));
     RefreshStress();
-    if (main_) {
-        main_->lblSort();
-    }
 }
 
 bool Vaspo::IsAutoFeedDay(qint32 day) const
@@ -106,8 +96,5 @@ void Vaspo::ShowWaterState(double clarity)
     const WaterColour colour{int(RoundHalfEven((255 - clarity) / 2)), int(RoundHalfEven(clarity)),
                              int(RoundHalfEven(255 - (255 - clarity) / 2))};
     pet.WaterConc = qint16(RoundHalfEven(clarity));
-    if (main_) {
-        main_->ShowWater(PollutionFigure(pet.WaterConc) + QLatin1Char('%'), colour);
-        main_->lblSort();
-    }
+    emit WaterChanged(PollutionFigure(pet.WaterConc) + QLatin1Char('%'), colour);
 }

@@ -26,9 +26,7 @@ void Vaspo::PetDies()
         return;
     }
     dying_ = true;
-    if (main_) {
-        main_->HideFish();
-    }
+    emit Dying();
     // A history that cannot be written must not keep the fish alive.
     AppendHistoryBlock(AppFolder + vaspo::HistoryFileName,
                        HistoryBlock(pet, clock_.Now().date(), DayNumber()));

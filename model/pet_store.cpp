@@ -22,7 +22,7 @@ qint32 Halved(qint32 value)
 // ones a move file carries.
 constexpr int MovedValueCount = 12;
 
-QList<QPair<QString, QString>> RecordValues(const PetRecord& pet)
+RegValues RecordValues(const PetRecord& pet)
 {
     return {
         {QStringLiteral("EatFood"), QString::number(pet.EatFood)},
@@ -141,24 +141,22 @@ void Vaspo::ApplyLoadRepairs(const ScreenTwips& screen)
 
 void Vaspo::SavePet()
 {
-    RegistryAccess& r = registry_;
-    const QString& k = vaspo::KeyPath;
+    RegValues values;
     if (main_) {
         const WindowPlacement place = main_->Placement();
         if (!place.minimised) {
-            r.WriteRegString(k, QStringLiteral("FormTop"), QString::number(place.top));
-            r.WriteRegString(k, QStringLiteral("FormLeft"), QString::number(place.left));
-            r.WriteRegString(k, QStringLiteral("FormHeight"), QString::number(place.height));
-            r.WriteRegString(k, QStringLiteral("FormWidth"), QString::number(place.width));
+            values = {{QStringLiteral("FormTop"), QString::number(place.top)},
+                      {QStringLiteral("FormLeft"), QString::number(place.left)},
+                      {QStringLiteral("FormHeight"), QString::number(place.height)},
+                      {QStringLiteral("FormWidth"), QString::number(place.width)}};
         }
     }
-    for (const auto& [name, text] : RecordValues(pet)) {
-        r.WriteRegString(k, name, text);
-    }
-    r.WriteRegString(k, QStringLiteral("Version"), vaspo::Version);
-    r.WriteRegString(k, QStringLiteral("Warning1"), Warning1);
-    r.WriteRegString(k, QStringLiteral("Warning2"), Warning2);
-    r.WriteRegString(k, QStringLiteral("Warning3"), Warning3);
+    values += RecordValues(pet);
+    values += {{QStringLiteral("Version"), vaspo::Version},
+               {QStringLiteral("Warning1"), Warning1},
+               {QStringLiteral("Warning2"), Warning2},
+               {QStringLiteral("Warning3"), Warning3}};
+    registry_.WriteRegValues(vaspo::KeyPath, values);
 }
 
 void Vaspo::ImportMoveFile()
@@ -202,9 +200,7 @@ void Vaspo::ImportMoveFile()
 
 bool Vaspo::StoreMovedFish()
 {
-    bool stored = true;
-    for (const auto& [name, text] : RecordValues(pet).mid(0, MovedValueCount)) {
-        stored = registry_.WriteRegString(vaspo::KeyPath, name, text) && stored;
-    }
-    return stored;
+    // With the version, a start after a crash right here is no first start.
+    return registry_.WriteRegValues(vaspo::KeyPath, RecordValues(pet).mid(0, MovedValueCount) +
+                                                        RegValues{{QStringLiteral("Version"), vaspo::Version}});
 }

@@ -63,15 +63,11 @@ struct WindowPlacement {
     qint32 width = 0;
 };
 
-// The parts of the main window that the model writes to.
+// What the model needs of the main window itself; everything it shows
+// follows the model's signals.
 class MainWindowPort {
 public:
     virtual ~MainWindowPort() = default;
-    virtual void ShowGenki(const QString& text) = 0;                          // lblGENKI
-    virtual void ShowStress(const QString& text) = 0;                         // lblStress
-    virtual void ShowWater(const QString& text, const WaterColour& colour) = 0;  // lblWater and the tank
-    virtual void lblSort() = 0;
-    virtual void HideFish() = 0;
     // Closes the main window the way its close box does (saving unless
     // NoSave); the program ends there.
     virtual void Unload() = 0;

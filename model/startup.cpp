@@ -79,17 +79,19 @@ void Vaspo::StartProcedure(StartupHost& host)
 
     RefreshGenki();
     RefreshStress();
+    emit FishChanged(pet.Sex);
     host.PrepareTank();
     const QString picture = FindFileIgnoringCase(pet.PicFileName);
     if (picture.isEmpty()) {
         pet.PicFileName.clear();
     }
     host.SetBackgroundPicture(picture);
-    host.SetStatusLine(QStringLiteral("私の名前は、") + pet.FishName + QStringLiteral("です。可愛がってね。"));
+    SetStatusLine(QStringLiteral("私の名前は、") + pet.FishName + QStringLiteral("です。可愛がってね。"));
     host.SetCaption(pet.FishName + QStringLiteral(" - ") + vaspo::ProgramName);
     host.LoadTray();
     host.StartTimer();
     NoSave = 0;
+    kept_ = true;
     host.ShowTank();
 }
 

@@ -18,7 +18,6 @@ public:
     // window geometry, all from the loaded record.
     virtual void PrepareTank() = 0;
     virtual void SetBackgroundPicture(const QString& path) = 0;  // empty: none
-    virtual void SetStatusLine(const QString& text) = 0;
     virtual void SetCaption(const QString& text) = 0;
     virtual void LoadTray() = 0;
     virtual void StartTimer() = 0;

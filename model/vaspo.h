@@ -4,6 +4,7 @@
 // speech, the move file, loading and saving).
 
 #include <QDate>
+#include <QObject>
 #include <QString>
 #include <array>
 
@@ -26,11 +27,17 @@ inline constexpr int TwipsPerPixel = 15;
 // Days since 1989-12-31 in the local calendar (1990-01-01 is day 1).
 qint32 DayNumberOf(const QDate& date);
 
+// The first thing to say to the fish at this hour.
+QString TalkGreeting(int hour);
+
 // "##0.0" figures as the labels show them, without the "%".
 QString EnergyFigure(qint16 speed);
 QString PollutionFigure(qint16 waterConc);
 
-class Vaspo {
+// The model tells every window that follows it what changed (the shape of a
+// game state object); the windows only show it and ask the user.
+class Vaspo : public QObject {
+    Q_OBJECT
 public:
     Vaspo(Clock& clock, RandomSource& random, Dialogs& dialogs, ProgramEnd& end, RegistryAccess& registry);
 
@@ -42,8 +49,13 @@ public:
     qint16 StatusTicks = 0;
     qint16 PlayCount = 0;
     std::array<QString, 61> SpeechSlots;
+    // Clock-tick state: the hour of the last monologue and the ticks toward
+    // the rest bonus.
+    qint16 MonologueHour = 0;
+    qint32 ClockTicks = 0;
 
-    // The main window once it exists; label updates go nowhere before.
+    // The main window once it exists (saving reads its placement, death
+    // closes it).
     void AttachMainWindow(MainWindowPort* window) { main_ = window; }
     MainWindowPort* MainWindow() const { return main_; }
 
@@ -62,6 +74,33 @@ public:
     void ConfirmExit();
 
     QString SpeechLine();
+    QString StatusLine() const { return statusLine_; }
+    void SetStatusLine(const QString& text);
+    // The fish speaks in its message window.
+    void ShowPetMessage(const QString& text, const QString& caption);
+
+    // The five things to say: the greeting and three drawn ones, then "no".
+    QStringList TalkOptions();
+    // Counts the play and answers, with its cost; `declined` is the last option.
+    QString TalkAnswer(bool declined);
+    // One game with the user's hand (0 rock, 1 paper, 2 scissors): the text.
+    QString PlayJanken(int hand);
+
+    // The clock tick after the swimming: the day change, the status line,
+    // the monologue and the rest bonus.
+    void ClockTick();
+    // The fish was stroked too much: it complains and it costs.
+    void StrokedTooMuch();
+    void ToggleOnTop();
+    void ToggleMonologues();
+    void ToggleMinTray();
+
+    // Saves the record at once, so that a crash loses no care; only while a
+    // named fish is kept and may be saved.
+    void SaveNow();
+    // Between deleting the stored fish and naming a new one nothing is saved.
+    void ReleaseFish() { kept_ = false; }
+    bool Kept() const { return kept_; }
 
     // Writes the move file and deletes the stored fish; false (and nothing
     // deleted) when the file could not be written.
@@ -81,6 +120,16 @@ public:
     Dialogs& dialogs() { return dialogs_; }
     RegistryAccess& registry() { return registry_; }
 
+signals:
+    void EnergyChanged(const QString& text);  // "66.7%"
+    void StressChanged(const QString& text);
+    void WaterChanged(const QString& text, const WaterColour& colour);
+    void StatusLineChanged(const QString& text);
+    void FishChanged(qint16 sex);  // a fish came: its pictures follow its sex
+    void OptionsChanged();
+    void Dying();
+    void PetMessage(const QString& text, const QString& caption);
+
 private:
     void ImportMoveFile();
     bool StoreMovedFish();
@@ -96,5 +145,7 @@ private:
     ProgramEnd& end_;
     RegistryAccess& registry_;
     MainWindowPort* main_ = nullptr;
+    QString statusLine_;
     bool dying_ = false;
+    bool kept_ = false;
 };

@@ -56,10 +56,18 @@ QString PlainStringValue(const QSettings& settings, const QString& valueName)
     return text;
 }
 
-bool WriteValue(QSettings& settings, const QString& valueName, const QString& text)
+bool WriteValues(QSettings& settings, const RegValues& values)
 {
-    const QString storedName = StoredValueName(settings, valueName);
-    settings.setValue(storedName.isEmpty() ? valueName : storedName, text);
+    for (const auto& [valueName, text] : values) {
+        if (!UsableValueName(valueName)) {
+            return false;
+        }
+    }
+    for (const auto& [valueName, text] : values) {
+        const QString storedName = StoredValueName(settings, valueName);
+        settings.setValue(storedName.isEmpty() ? valueName : storedName, text);
+    }
+    // One sync, and QSettings replaces the file atomically.
     settings.sync();
     return settings.status() == QSettings::NoError;
 }
@@ -96,12 +104,12 @@ QString ReadString(const QString& keyPath, const QString& valueName)
     return PlainStringValue(settings, valueName);
 }
 
-bool WriteString(const QString& keyPath, const QString& valueName, const QString& text)
+bool WriteAll(const QString& keyPath, const RegValues& values)
 {
     if (KeyParts(keyPath).isEmpty())
         return false;
     QSettings settings(NativeSettingsPath(keyPath), QSettings::NativeFormat);
-    return WriteValue(settings, valueName, text);
+    return WriteValues(settings, values);
 }
 
 bool DeleteKey(const QString& parentKeyPath, const QString& subKeyName)
@@ -128,13 +136,14 @@ QString ReadString(const QString& keyPath, const QString& valueName)
     return PlainStringValue(settings, valueName);
 }
 
-bool WriteString(const QString& keyPath, const QString& valueName, const QString& text)
+bool WriteAll(const QString& keyPath, const RegValues& values)
 {
     const QString file = RegKeyFilePath(keyPath);
     if (file.isEmpty() || !QDir().mkpath(QFileInfo(file).absolutePath()))
         return false;
     QSettings settings(file, QSettings::IniFormat);
-    return WriteValue(settings, valueName, text);
+    settings.setAtomicSyncRequired(true);
+    return WriteValues(settings, values);
 }
 
 bool DeleteKey(const QString& parentKeyPath, const QString& subKeyName)
@@ -188,7 +197,12 @@ qint32 ReadRegLong(const QString& keyPath, const QString& valueName)
 
 bool WriteRegString(const QString& keyPath, const QString& valueName, const QString& text)
 {
-    return UsableValueName(valueName) && WriteString(keyPath, valueName, text);
+    return WriteAll(keyPath, {{valueName, text}});
+}
+
+bool WriteRegValues(const QString& keyPath, const RegValues& values)
+{
+    return WriteAll(keyPath, values);
 }
 
 bool DeleteRegKey(const QString& parentKeyPath, const QString& subKeyName)
@@ -214,6 +228,11 @@ qint32 RegistryAccess::ReadRegLong(const QString& keyPath, const QString& valueN
 bool RegistryAccess::WriteRegString(const QString& keyPath, const QString& valueName, const QString& text)
 {
     return ::WriteRegString(keyPath, valueName, text);
+}
+
+bool RegistryAccess::WriteRegValues(const QString& keyPath, const RegValues& values)
+{
+    return ::WriteRegValues(keyPath, values);
 }
 
 bool RegistryAccess::DeleteRegKey(const QString& parentKeyPath, const QString& subKeyName)

@@ -4,13 +4,21 @@
 // HKEY_CURRENT_USER, elsewhere INI files below $XDG_CONFIG_HOME. Every value is
 // a string. Each call opens the store, does one thing and lets go again.
 
+#include <QList>
 #include <QString>
 #include <QtGlobal>
+#include <utility>
+
+// Value names with their texts, written together.
+using RegValues = QList<std::pair<QString, QString>>;
 
 QString ReadRegString(const QString& keyPath, const QString& valueName);
 qint16 ReadRegInteger(const QString& keyPath, const QString& valueName);
 qint32 ReadRegLong(const QString& keyPath, const QString& valueName);
 bool WriteRegString(const QString& keyPath, const QString& valueName, const QString& text);
+// Writes all the values at once: outside Windows the file is replaced in one
+// step, so an interrupted write leaves the old values or the new, never a mix.
+bool WriteRegValues(const QString& keyPath, const RegValues& values);
 bool DeleteRegKey(const QString& parentKeyPath, const QString& subKeyName);
 
 // Where a key lives outside Windows: "Software\A\B" -> "<config>/A/B.conf".
@@ -26,5 +34,6 @@ public:
     virtual qint16 ReadRegInteger(const QString& keyPath, const QString& valueName);
     virtual qint32 ReadRegLong(const QString& keyPath, const QString& valueName);
     virtual bool WriteRegString(const QString& keyPath, const QString& valueName, const QString& text);
+    virtual bool WriteRegValues(const QString& keyPath, const RegValues& values);
     virtual bool DeleteRegKey(const QString& parentKeyPath, const QString& subKeyName);
 };

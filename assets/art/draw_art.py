@@ -7,8 +7,8 @@ drawing here:
 
     python3 assets/art/draw_art.py
 
-Everything is drawn from simple shapes (ellipses, polygons) or, for the hand
-cursor, from the character picture below.  Only the Python standard library is
+Everything is drawn from simple shapes (ellipses, polygons, round-ended bars)
+or, for the hand cursor, from the character picture below.  Only the Python standard library is
 used.
 """
 
@@ -427,6 +427,228 @@ def icon():
     return g, colours
 
 
+# ---------------------------------------------------------------------------
+# pictures made of parts: hands, foods, food quantities
+# ---------------------------------------------------------------------------
+# A part is a shape test plus a colour; later parts lie on top of earlier
+# ones and get an outline where they meet the background or a part beneath
+# them, so that fingers and segments stay apart.
+
+
+def capsule(ax, ay, bx, by, r):
+    """A round-ended bar from (ax, ay) to (bx, by), radius r."""
+    def test(px, py):
+        vx, vy = bx - ax, by - ay
+        t = ((px - ax) * vx + (py - ay) * vy) / float(vx * vx + vy * vy)
+        t = max(0.0, min(1.0, t))
+        return math.hypot(px - (ax + t * vx), py - (ay + t * vy)) <= r
+    return test
+
+
+def ellipse(cx, cy, rx, ry):
+    return lambda px, py: inside_ellipse(px, py, cx, cy, rx, ry)
+
+
+def polygon(pts):
+    return lambda px, py: inside_polygon(px, py, pts)
+
+
+def draw_parts(parts, w=W, h=H):
+    """parts: list of (test, fill colour name). Returns the colour grid."""
+    ids = new_grid(w, h, -1)
+    for i, (test, _) in enumerate(parts):
+        for y in range(h):
+            for x in range(w):
+                if test(x + 0.5, y + 0.5):
+                    ids[y][x] = i
+    g = new_grid(w, h, None)
+    for y in range(h):
+        for x in range(w):
+            i = ids[y][x]
+            if i < 0:
+                continue
+            edge = False
+            for nx, ny in neighbours4(x, y):
+                j = ids[ny][nx] if 0 <= nx < w and 0 <= ny < h else -1
+                if j < i:
+                    edge = True
+            g[y][x] = "line" if edge else parts[i][1]
+    return g
+
+
+SKIN = {
+    "line": ("o", "#5A3418"),
+    "skin": ("s", "#F6CDA2"),
+    "shade": ("d", "#E4A878"),
+    "nail": ("n", "#FFE8DC"),
+}
+
+
+def shade_lower_right(g, amount=0.35):
+    """Darkens the skin on the lower right of every part, a soft light from the top left."""
+    h, w = len(g), len(g[0])
+    out = [row[:] for row in g]
+    for y in range(h):
+        for x in range(w):
+            if g[y][x] == "skin":
+                below = y + 1 < h and g[y + 1][x] == "line"
+                right = x + 1 < w and g[y][x + 1] == "line"
+                if below or right:
+                    out[y][x] = "shade"
+    return out
+
+
+def hand_rock():
+    parts = [
+        (lambda px, py: 6.0 <= px <= 25.5 and 11.0 <= py <= 28.0 and
+         math.hypot(max(0, 9 - px, px - 22.5), max(0, 14 - py, py - 25)) <= 3.5, "skin"),
+    ]
+    # four curled fingers along the top, each a round knuckle
+    for i, x in enumerate((9.5, 14.0, 18.5, 23.0)):
+        parts.append((capsule(x, 10.5, x, 17.5, 3.0 if i < 3 else 2.6), "skin"))
+    # the thumb folded across the front
+    parts.append((capsule(6.5, 23.5, 19.0, 19.5, 3.0), "skin"))
+    g = shade_lower_right(draw_parts(parts))
+    return g, SKIN
+
+
+def hand_paper():
+    parts = [(ellipse(16.0, 22.5, 8.5, 7.5), "skin")]
+    for (ax, ay, bx, by, r) in ((9.0, 23.0, 3.5, 15.0, 2.4),    # thumb
+                                (12.0, 17.0, 9.5, 4.0, 2.3),    # index
+                                (16.0, 16.0, 16.0, 2.0, 2.4),   # middle
+                                (20.0, 17.0, 22.5, 4.0, 2.3),   # ring
+                                (23.0, 19.0, 28.0, 9.0, 2.0)):  # little
+        parts.append((capsule(ax, ay, bx, by, r), "skin"))
+    parts.append((ellipse(16.0, 22.5, 7.0, 6.0), "skin"))  # the palm over the finger roots
+    g = shade_lower_right(draw_parts(parts))
+    for fx, fy in ((10, 5), (16, 3), (22, 5)):  # nails
+        g[fy][fx] = "nail"
+    return g, SKIN
+
+
+def hand_scissors():
+    parts = [
+        (capsule(13.0, 16.0, 8.5, 3.0, 2.5), "skin"),   # index
+        (capsule(18.0, 16.0, 22.5, 3.0, 2.5), "skin"),  # middle
+        (lambda px, py: 7.0 <= px <= 25.0 and 14.0 <= py <= 29.0 and
+         math.hypot(max(0, 10 - px, px - 22), max(0, 17 - py, py - 26)) <= 3.2, "skin"),  # palm
+        (capsule(21.0, 18.5, 24.5, 18.5, 2.6), "skin"),  # ring finger, curled
+        (capsule(21.0, 23.0, 24.5, 23.0, 2.4), "skin"),  # little finger, curled
+        (capsule(8.0, 24.0, 17.0, 20.5, 2.8), "skin"),   # thumb holding them
+    ]
+    g = shade_lower_right(draw_parts(parts))
+    g[4][9] = "nail"
+    g[4][22] = "nail"
+    return g, SKIN
+
+
+def food_jellyfish():
+    parts = []
+    for x in (10.0, 14.0, 18.0, 22.0):  # wavy tentacles under the bell
+        for k in range(5):
+            y = 17.0 + k * 3.0
+            dx = 1.2 if k % 2 == 0 else -1.2
+            parts.append((capsule(x + dx, y, x - dx, y + 3.0, 0.9), "tentacle"))
+    parts.append((lambda px, py: inside_ellipse(px, py, 16.0, 17.0, 11.0, 11.0) and py <= 18.5, "bell"))
+    parts.append((ellipse(16.0, 12.0, 5.0, 3.5), "inner"))
+    g = draw_parts(parts)
+    g[9][12] = "shine"
+    g[10][11] = "shine"
+    colours = {"line": ("o", "#6A2F7A"), "bell": ("b", "#F4C6F0"), "inner": ("i", "#E48ADC"),
+               "tentacle": ("t", "#F9DDF6"), "shine": ("h", "#FFFFFF")}
+    return g, colours
+
+
+def food_squid():
+    parts = []
+    for x in (11.0, 14.0, 17.0, 20.0):  # arms
+        parts.append((capsule(x, 20.0, x + (x - 15.5) * 0.35, 29.5, 1.2), "body"))
+    parts.append((capsule(9.0, 20.0, 5.0, 30.0, 1.0), "body"))   # two long tentacles
+    parts.append((capsule(22.0, 20.0, 26.0, 30.0, 1.0), "body"))
+    parts.append((polygon([(16.0, 1.0), (25.0, 9.0), (7.0, 9.0)]), "fin"))       # the fins at the tip
+    parts.append((lambda px, py: inside_ellipse(px, py, 16.0, 12.0, 5.5, 10.0) and py <= 20.5, "body"))
+    g = draw_parts(parts)
+    for ex in (13, 18):  # eyes
+        g[18][ex] = "eye"
+        g[18][ex + 1] = "eye"
+    for y, x in ((8, 14), (11, 17), (14, 14)):  # spots
+        g[y][x] = "spot"
+    colours = {"line": ("o", "#4A3A5A"), "body": ("w", "#FFF6F0"), "fin": ("f", "#F2E0E8"),
+               "eye": ("e", "#202020"), "spot": ("p", "#E88A9A")}
+    return g, colours
+
+
+def food_shrimp():
+    parts = [
+        (capsule(8.0, 9.0, 2.0, 3.0, 0.6), "leg"),     # antennae
+        (capsule(9.0, 9.0, 5.0, 1.0, 0.6), "leg"),
+    ]
+    for i in range(5):  # legs under the body
+        a = math.radians(200 - i * 28)
+        cx, cy = 16.0 + 8.0 * math.cos(a), 15.0 - 8.0 * math.sin(a)
+        parts.append((capsule(cx, cy, cx + 1.5, cy + 4.0, 0.7), "leg"))
+    # the body: segments along an arc, biggest at the head
+    for i in range(7):
+        a = math.radians(160 - i * 30)
+        cx, cy = 16.0 + 9.0 * math.cos(a), 15.0 - 9.0 * math.sin(a)
+        parts.append((ellipse(cx, cy, 4.2 - i * 0.35, 4.2 - i * 0.35), "shell" if i % 2 == 0 else "shell2"))
+    parts.append((polygon([(13.0, 22.0), (7.0, 29.0), (13.0, 27.5), (16.0, 30.5), (16.5, 23.0)]), "tail"))
+    g = draw_parts(parts)
+    g[10][9] = "eye"
+    colours = {"line": ("o", "#7A2410"), "shell": ("r", "#F26A3A"), "shell2": ("s", "#F8925E"),
+               "tail": ("t", "#E84A26"), "leg": ("l", "#D65A30"), "eye": ("e", "#000000")}
+    return g, colours
+
+
+QUESTION = [
+    "  xxxx ",
+    " xx  xx",
+    "     xx",
+    "    xx ",
+    "   xx  ",
+    "   xx  ",
+    "       ",
+    "   xx  ",
+]
+
+
+def food_fortune():
+    g = draw_parts([(ellipse(16.0, 17.0, 12.0, 12.0), "ball")])
+    for y in range(H):  # a soft glow on the upper left, without an outline of its own
+        for x in range(W):
+            if g[y][x] == "ball" and inside_ellipse(x + 0.5, y + 0.5, 12.5, 12.5, 6.0, 5.0):
+                g[y][x] = "glow"
+    for y, row in enumerate(QUESTION):
+        for x, ch in enumerate(row):
+            if ch == "x":
+                g[12 + y][13 + x] = "mark"
+    for sx, sy in ((4, 4), (27, 6), (26, 27)):  # sparkles around the ball
+        for dx, dy in ((0, 0), (1, 0), (-1, 0), (0, 1), (0, -1)):
+            g[sy + dy][sx + dx] = "star"
+    colours = {"line": ("o", "#2A1050"), "ball": ("b", "#7A3CC8"), "glow": ("g", "#A070E8"),
+               "mark": ("m", "#FFF4A0"), "star": ("*", "#FFD020")}
+    return g, colours
+
+
+def food_pellets(centres):
+    parts = [(ellipse(x, y, 2.6, 2.2), "pellet") for x, y in centres]
+    g = draw_parts(parts)
+    for x, y in centres:
+        g[int(y) - 1][int(x) - 1] = "shine"
+    colours = {"line": ("o", "#4A2A10"), "pellet": ("p", "#B8742E"), "shine": ("h", "#F0C890")}
+    return g, colours
+
+
+QUANTITIES = {
+    "little": [(13.0, 22.0), (19.0, 23.0)],
+    "normal": [(10.0, 23.0), (16.0, 23.5), (22.0, 23.0), (13.0, 18.5), (19.0, 18.5)],
+    "lots": [(6.0, 25.0), (11.0, 25.5), (16.0, 26.0), (21.0, 25.5), (26.0, 25.0),
+             (8.5, 20.5), (13.5, 21.0), (18.5, 21.0), (23.5, 20.5),
+             (11.0, 16.0), (16.0, 16.5), (21.0, 16.0), (13.5, 11.5), (18.5, 11.5), (16.0, 7.0)],
+}
+
+
 def main():
     for sex in ("male", "female"):
         g, colours = fish(sex)
@@ -436,6 +658,14 @@ def main():
     write_xpm("hand_cursor.xpm", g, colours)
     g, colours = icon()
     write_xpm("vaspo_icon.xpm", g, colours)
+    for name, draw in (("hand_rock", hand_rock), ("hand_paper", hand_paper), ("hand_scissors", hand_scissors),
+                       ("food_jellyfish", food_jellyfish), ("food_squid", food_squid),
+                       ("food_shrimp", food_shrimp), ("food_fortune", food_fortune)):
+        g, colours = draw()
+        write_xpm(name + ".xpm", g, colours)
+    for name, centres in QUANTITIES.items():
+        g, colours = food_pellets(centres)
+        write_xpm("quantity_%s.xpm" % name, g, colours)
 
 
 if __name__ == "__main__":

@@ -173,7 +173,7 @@ private slots:
             rig.model.ChangeEnergy(qint16(step));
             QCOMPARE(std::tuple(speed, stress, water, step, int(rig.model.pet.Speed)),
                      std::tuple(speed, stress, water, step, expected));
-            QCOMPARE(std::tuple(rig.window.genki, rig.window.sorts), std::tuple(EnergyFigure(expected) + "%", 1));
+            QCOMPARE(std::tuple(rig.window.genki, rig.window.changes), std::tuple(EnergyFigure(expected) + "%", 1));
         }
     }
 

@@ -105,20 +105,30 @@ public:
     }
 };
 
+// Stands in for the main window and notes what the model tells it.
 class FakeMainWindow : public MainWindowPort {
 public:
-    QString genki, stress, water;
+    QString genki, stress, water, status;
     WaterColour colour;
-    int sorts = 0;
+    int changes = 0;  // value labels rewritten
     bool fishHidden = false;
     int unloads = 0;
+    QStringList messages;  // "caption|text" of the fish's messages
     WindowPlacement placement{false, 150, 300, 2805, 5580};
 
-    void ShowGenki(const QString& text) override { genki = text; }
-    void ShowStress(const QString& text) override { stress = text; }
-    void ShowWater(const QString& text, const WaterColour& c) override { std::tie(water, colour) = std::tie(text, c); }
-    void lblSort() override { ++sorts; }
-    void HideFish() override { fishHidden = true; }
+    void Follow(Vaspo& model)
+    {
+        QObject::connect(&model, &Vaspo::EnergyChanged, &model, [this](const QString& t) { genki = t, ++changes; });
+        QObject::connect(&model, &Vaspo::StressChanged, &model, [this](const QString& t) { stress = t, ++changes; });
+        QObject::connect(&model, &Vaspo::WaterChanged, &model, [this](const QString& t, const WaterColour& c) {
+            std::tie(water, colour) = std::tie(t, c);
+            ++changes;
+        });
+        QObject::connect(&model, &Vaspo::StatusLineChanged, &model, [this](const QString& t) { status = t; });
+        QObject::connect(&model, &Vaspo::Dying, &model, [this] { fishHidden = true; });
+        QObject::connect(&model, &Vaspo::PetMessage, &model,
+                         [this](const QString& text, const QString& caption) { messages.append(caption + '|' + text); });
+    }
     void Unload() override { ++unloads; }
     WindowPlacement Placement() const override { return placement; }
 };
@@ -139,8 +149,14 @@ public:
     qint32 ReadRegLong(const QString& k, const QString& n) override { return Read(n, ::ReadRegLong(k, n)); }
     bool WriteRegString(const QString& k, const QString& n, const QString& text) override
     {
-        writes.append(n);
-        return !failWrites && ::WriteRegString(k, n, text);
+        return WriteRegValues(k, {{n, text}});
+    }
+    bool WriteRegValues(const QString& k, const RegValues& values) override
+    {
+        for (const auto& value : values) {
+            writes.append(value.first);
+        }
+        return !failWrites && ::WriteRegValues(k, values);
     }
 };
 
@@ -162,6 +178,7 @@ struct ModelRig {
         model.AppFolder = ProgramFolder();
         model.MoveFilePath = model.AppFolder + vaspo::MoveFileName;
         model.AttachMainWindow(&window);
+        window.Follow(model);
     }
     QString ProgramFolder() const { return program.path() + '/'; }
     qint32 Today() const { return DayNumberOf(clock.now.date()); }
@@ -193,7 +210,7 @@ public:
     QStringList arguments;
     QString folder;
     QStringList calls;
-    QString status, caption, picture;
+    QString caption, picture;
 
     bool AnotherInstanceRunning() override { return otherInstance; }
     QStringList Arguments() const override { return arguments; }
@@ -205,7 +222,6 @@ public:
         calls.append("picture");
         picture = path;
     }
-    void SetStatusLine(const QString& text) override { status = text; }
     void SetCaption(const QString& text) override { caption = text; }
     void LoadTray() override { calls.append("tray"); }
     void StartTimer() override { calls.append("timer"); }

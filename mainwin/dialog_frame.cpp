@@ -1,0 +1,107 @@
+#include "mainwin/dialog_frame.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWidget>
+
+#include "mainwin/widget_order.h"
+#include "model/vaspo.h"
+#include "model/window_order.h"
+#include "storage/numeric.h"
+
+namespace {
+
+constexpr int BesideTank = 200;  // twips
+
+QMargins FrameMargins(const QWidget* window)
+{
+    const QRect outer = window->frameGeometry();
+    const QRect inner = window->geometry();
+    return {inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+            outer.bottom() - inner.bottom()};
+}
+
+bool TankIsNormal(const QWidget* tank)
+{
+    return tank->isVisible() && !tank->isMinimized() && !tank->isMaximized();
+}
+
+// Pulled back at the right and bottom edges, and never above or left of the
+// screen (the tank itself may stand out of it).
+QPoint KeptInside(QPoint place, const QSize& outer, const QRect& screen)
+{
+    place.setY(qMax(qMin(place.y(), screen.bottom() + 1 - outer.height()), screen.top()));
+    place.setX(qMax(qMin(place.x(), screen.right() + 1 - outer.width()), screen.left()));
+    return place;
+}
+
+QPoint BesideTankCorner(const QWidget* tank)
+{
+    return tank->pos() + QPoint(Pixels(BesideTank), Pixels(BesideTank));
+}
+
+}  // namespace
+
+int Pixels(int twips)
+{
+    return int(RoundHalfEven(twips / double(TwipsPerPixel)));
+}
+
+QRect PixelRect(int left, int top, int width, int height)
+{
+    return {Pixels(left), Pixels(top), Pixels(width), Pixels(height)};
+}
+
+void SetFixedClientSize(QWidget* window, int widthTwips, int heightTwips)
+{
+    window->setFixedSize(Pixels(widthTwips), Pixels(heightTwips));
+}
+
+QRect ScreenOf(const QWidget* tank)
+{
+    const QScreen* screen = tank && tank->screen() ? tank->screen() : QGuiApplication::primaryScreen();
+    return screen ? screen->geometry() : QRect(0, 0, 1024, 768);
+}
+
+QSize OuterSize(const QWidget* window, const QWidget* tank)
+{
+    const bool framed = window->isVisible() && window->frameGeometry() != window->geometry();
+    const QMargins frame = FrameMargins(framed || !tank ? window : tank);
+    return window->size().grownBy(frame);
+}
+
+void PlacePopup(QWidget* popup, const QWidget* tank)
+{
+    const QRect screen = ScreenOf(tank);
+    if (!TankIsNormal(tank)) {
+        // By the client size, as the tank's own forms always were.
+        popup->move(KeptInside(screen.topLeft() + QPoint((screen.width() - popup->width()) / 2,
+                                                         (screen.height() - popup->height()) / 2),
+                               OuterSize(popup, tank), screen));
+        return;
+    }
+    popup->move(KeptInside(BesideTankCorner(tank), OuterSize(popup, tank), screen));
+}
+
+void PlaceBesideTank(QWidget* window, const QWidget* tank, bool pullInside)
+{
+    const QPoint corner = BesideTankCorner(tank);
+    window->move(pullInside ? KeptInside(corner, OuterSize(window, tank), ScreenOf(tank)) : corner);
+}
+
+void CentreOnScreen(QWidget* window, const QWidget* tank)
+{
+    const QRect screen = ScreenOf(tank);
+    const QSize outer = OuterSize(window, tank);
+    window->move(screen.left() + (screen.width() - outer.width()) / 2,
+                 screen.top() + (screen.height() - outer.height()) / 2);
+}
+
+void ShowOnTop(QWidget* window)
+{
+    WidgetOrder order(window);
+    SetTopMost(order, 1);
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
