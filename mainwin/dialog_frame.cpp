@@ -57,6 +57,13 @@ void SetFixedClientSize(QWidget* window, int widthTwips, int heightTwips)
     window->setFixedSize(Pixels(widthTwips), Pixels(heightTwips));
 }
 
+void UseDialogFrame(QWidget* window)
+{
+    // A title and a close box only: nothing to minimise or maximise.
+    window->setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
+                           Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+}
+
 QRect ScreenOf(const QWidget* tank)
 {
     const QScreen* screen = tank && tank->screen() ? tank->screen() : QGuiApplication::primaryScreen();

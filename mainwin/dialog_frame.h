@@ -12,6 +12,8 @@ QRect PixelRect(int left, int top, int width, int height);  // from twips
 
 // A fixed client area of the given twips.
 void SetFixedClientSize(QWidget* window, int widthTwips, int heightTwips);
+// The frame of a fixed-size dialog of its own (not owned by the tank).
+void UseDialogFrame(QWidget* window);
 
 // The screen the tank is on.
 QRect ScreenOf(const QWidget* tank);

@@ -9,6 +9,7 @@
 frmJanken::frmJanken(Vaspo& model) : model_(model)
 {
     setAttribute(Qt::WA_DeleteOnClose);
+    UseDialogFrame(this);
     setWindowTitle(QStringLiteral("ばすぽうジャンケン"));
     SetFixedClientSize(this, 3615, 1650);
     lblMes = new QLabel(QStringLiteral("ばすぽうとじゃんけん対決！！"), this);

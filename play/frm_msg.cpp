@@ -23,6 +23,7 @@ QPushButton* NewButton(const QString& caption, QWidget* parent, const QRect& pla
 frmMsg::frmMsg(PlayWindows& play) : play_(play)
 {
     setAttribute(Qt::WA_DeleteOnClose);
+    UseDialogFrame(this);
     setWindowTitle(QStringLiteral("メッセージ"));
     SetFixedClientSize(this, 4215, 2970);
 

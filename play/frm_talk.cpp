@@ -9,6 +9,7 @@
 frmTalk::frmTalk(Vaspo& model) : model_(model)
 {
     setAttribute(Qt::WA_DeleteOnClose);
+    UseDialogFrame(this);
     SetFixedClientSize(this, 2400, 3060);
     for (int i = 0; i < 5; ++i) {
         optMes[i] = new QRadioButton(this);

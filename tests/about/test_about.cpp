@@ -3,8 +3,10 @@
 #include <QPushButton>
 #include <QtTest>
 
+#include "about/about_menu.h"
 #include "about/frm_about.h"
-#include "support/scripted.h"
+#include "mainwin/widget_order.h"
+#include "support/tank_rig.h"
 
 namespace {
 
@@ -35,6 +37,25 @@ private slots:
         QCOMPARE(std::tuple(rig.box.Command1->geometry(), rig.box.Image1->geometry(), rig.box.lblinternet->geometry()),
                  std::tuple(QRect(128, 96, 129, 25), QRect(224, 8, 32, 32), QRect(8, 72, 249, 17)));
         QVERIFY(rig.box.Command1->isDefault());
+    }
+
+void aboutBoxOpensCentredOnTop()
+    {
+        Tank rig;
+        AboutMenu menu(rig.main, rig.tray);
+        rig.main.move(0, 0);
+        QRect seen;
+        bool onTop = false;
+        QTimer::singleShot(0, &rig.main, [&] {
+            auto* box = qobject_cast<frmAbout*>(QApplication::activeModalWidget());
+            QVERIFY(box);
+            seen = box->frameGeometry();
+            onTop = IsKeptOnTop(box);
+            box->Command1_Click();
+        });
+        rig.main.mnuHelpAbout->trigger();
+        const QPoint off = seen.center() - QGuiApplication::primaryScreen()->geometry().center();
+        QVERIFY(qAbs(off.x()) <= 1 && qAbs(off.y()) <= 1 && onTop);
     }
 
     void refusingKeepsEverything()

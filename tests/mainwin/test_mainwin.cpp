@@ -1,6 +1,7 @@
 // The tank window: start-up, the clock tick, closing, swimming, the menus, the
 // notification-area icon and the desktop setup.
 #include <QInputDialog>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QtTest>
 #include <random>
@@ -554,6 +555,19 @@ private slots:
                                  MsgButtons::YesNo, MsgAnswer::Yes}),
                  MsgAnswer::No);
         QCOMPARE(buttons, QStringList({"いいえ(&N)", "はい(&Y)"}));
+        // Y and N answer; the text is shown as it is, never as markup.
+        for (const auto& [key, answer] : {std::pair{Qt::Key_Y, MsgAnswer::Yes}, std::pair{Qt::Key_N, MsgAnswer::No}}) {
+            Qt::TextFormat format = Qt::AutoText;
+            QTimer::singleShot(0, [&format, key = key] {
+                auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                format = box->textFormat();
+                QTest::keyClick(box, key);
+            });
+            QCOMPARE(dialogs.MsgBox({"<b>ぎん</b>を海に帰します。", "新たに飼育", MsgIcon::Question, MsgButtons::YesNo,
+                                     answer == MsgAnswer::Yes ? MsgAnswer::No : MsgAnswer::Yes}),
+                     answer);
+            QCOMPARE(format, Qt::PlainText);
+        }
         QTimer::singleShot(0, closeBox);
         QCOMPARE(dialogs.InputBox("名前を付けてね", "はじめまして....ばすぽう", "ななしの権兵衛"), QString());
         QCOMPARE(std::tuple(buttons, shownText),

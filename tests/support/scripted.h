@@ -111,6 +111,7 @@ public:
     QString genki, stress, water, status;
     WaterColour colour;
     int changes = 0;  // value labels rewritten
+    QString order;    // E, S and W for each energy, stress and water change
     bool fishHidden = false;
     int unloads = 0;
     QStringList messages;  // "caption|text" of the fish's messages
@@ -118,11 +119,11 @@ public:
 
     void Follow(Vaspo& model)
     {
-        QObject::connect(&model, &Vaspo::EnergyChanged, &model, [this](const QString& t) { genki = t, ++changes; });
-        QObject::connect(&model, &Vaspo::StressChanged, &model, [this](const QString& t) { stress = t, ++changes; });
+        QObject::connect(&model, &Vaspo::EnergyChanged, &model, [this](const QString& t) { genki = t, ++changes, order += 'E'; });
+        QObject::connect(&model, &Vaspo::StressChanged, &model, [this](const QString& t) { stress = t, ++changes, order += 'S'; });
         QObject::connect(&model, &Vaspo::WaterChanged, &model, [this](const QString& t, const WaterColour& c) {
             std::tie(water, colour) = std::tie(t, c);
-            ++changes;
+            ++changes, order += 'W';
         });
         QObject::connect(&model, &Vaspo::StatusLineChanged, &model, [this](const QString& t) { status = t; });
         QObject::connect(&model, &Vaspo::Dying, &model, [this] { fishHidden = true; });

@@ -6,6 +6,7 @@
 #include <QTextBrowser>
 #include <QTimer>
 
+#include "mainwin/dialog_frame.h"
 #include "mainwin/frm_main.h"
 #include "mainwin/frm_tray.h"
 #include "mainwin/instance_lock.h"
