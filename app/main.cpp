@@ -2,6 +2,7 @@
 #include <QIcon>
 
 #include "about/about_menu.h"
+#include "care/care_windows.h"
 #include "mainwin/desktop_setup.h"
 #include "mainwin/frm_main.h"
 #include "mainwin/frm_tray.h"
@@ -38,6 +39,7 @@ int main(int argc, char** argv)
     dialogs.Owner = [&main]() -> QWidget* { return &main; };
     AboutMenu about(main, tray);
     PlayWindows play(main, tray);
+    CareWindows care(main);
 
     QStringList arguments = QCoreApplication::arguments();
     arguments.removeFirst();

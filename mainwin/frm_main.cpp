@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QDesktopServices>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -14,6 +15,7 @@
 #include "mainwin/tank_surface.h"
 #include "mainwin/widget_order.h"
 #include "model/window_order.h"
+#include "storage/file_helpers.h"
 
 namespace {
 
@@ -303,8 +305,58 @@ void frmMain::SendToBottom()
 
 void frmMain::closeEvent(QCloseEvent* event)
 {
+    if (CloseMustWait()) {
+        event->ignore();
+        return;
+    }
     event->accept();
     Form_Unload();
+}
+
+bool frmMain::CloseMustWait()
+{
+    if (careBusy_ == 0 || model_.NoSave != 0) {
+        return false;
+    }
+    closePending_ = true;
+    return true;
+}
+
+void frmMain::BeginCare()
+{
+    ++careBusy_;
+}
+
+void frmMain::EndCare()
+{
+    if (--careBusy_ == 0 && closePending_) {
+        closePending_ = false;
+        Form_Unload();
+    }
+}
+
+void frmMain::Pause(int ms)
+{
+    WaitMilliseconds(ms, [this] { return closePending_; });
+}
+
+void frmMain::DropFood(const QPixmap& food, int left)
+{
+    imgFood->setPixmap(food);
+    imgFood->move(left, 0);
+    imgFood->show();
+    imgFood->raise();
+    const int bottom = Tank->height() - imgFood->height() - lblSTB->height();
+    // Paced by the clock, not by the machine: about a second from top to bottom.
+    constexpr int SinkMilliseconds = 1000;
+    QElapsedTimer clock;
+    clock.start();
+    for (qint64 elapsed = 0; elapsed < SinkMilliseconds && !closePending_; elapsed = clock.elapsed()) {
+        imgFood->move(left, int(bottom * elapsed / SinkMilliseconds));
+        Pause(15);
+    }
+    imgFood->move(left, bottom);
+    Pause(1000);
 }
 
 void frmMain::changeEvent(QEvent* event)
@@ -326,7 +378,7 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event)
 
 void frmMain::Form_Unload()
 {
-    if (unloading_) {
+    if (unloading_ || CloseMustWait()) {
         return;
     }
     unloading_ = true;

@@ -109,6 +109,16 @@ public:
     // there is nothing to save and the program simply ends.
     void RequestClose();
 
+    // A care action runs to its end before the program closes: a close that
+    // comes meanwhile waits for EndCare, and the action's pauses are cut short.
+    void BeginCare();
+    void EndCare();
+    bool ClosePending() const { return closePending_; }
+    void Pause(int ms);
+    // The food sinks from the top at `left` to the status row in about a
+    // second, drawn as it goes; then a second's wait.
+    void DropFood(const QPixmap& food, int left);
+
     // Following the model.
     void ShowGenki(const QString& text);
     void ShowStress(const QString& text);
@@ -134,6 +144,7 @@ private:
     void CreateMenus();
     void FollowModel();
     void SetValueText(QLabel* label, const QString& text);
+    bool CloseMustWait();
     void ShowFishPicture(const QPixmap& picture);
     void BlowBubbles(int x0, int w, int h);
     int RandomTurn();
@@ -145,4 +156,6 @@ private:
     qint64 shownPicture_ = 0;
     bool loaded_ = false;
     bool unloading_ = false;
+    int careBusy_ = 0;
+    bool closePending_ = false;
 };

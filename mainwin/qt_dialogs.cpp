@@ -1,5 +1,6 @@
 #include "mainwin/qt_dialogs.h"
 
+#include <QGridLayout>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
@@ -23,6 +24,21 @@ QMessageBox::Icon ToQt(MsgIcon icon)
     return QMessageBox::NoIcon;
 }
 
+// A short text would make the box narrower than its own title.
+void KeepTitleReadable(QMessageBox& box)
+{
+    auto* grid = qobject_cast<QGridLayout*>(box.layout());
+    if (!grid) {
+        return;
+    }
+    QFont titleFont = box.font();
+    titleFont.setBold(true);
+    constexpr int TitleBarButtons = 120;
+    const int width = QFontMetrics(titleFont).horizontalAdvance(box.windowTitle()) + TitleBarButtons;
+    grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Minimum), grid->rowCount(), 0, 1,
+                  grid->columnCount());
+}
+
 }  // namespace
 
 QWidget* QtDialogs::VisibleOwner() const
@@ -35,6 +51,7 @@ MsgAnswer QtDialogs::MsgBox(const MsgRequest& request)
 {
     QMessageBox box(ToQt(request.icon), request.title, request.text, QMessageBox::NoButton, VisibleOwner());
     box.setTextFormat(Qt::PlainText);  // names and paths are shown as typed
+    KeepTitleReadable(box);
     if (request.buttons == MsgButtons::YesNo) {
         // Y and N answer, as on every Japanese desktop.
         QPushButton* yes = box.addButton(QStringLiteral("はい(&Y)"), QMessageBox::YesRole);

@@ -36,7 +36,7 @@ void Vaspo::PetDies()
                 QStringLiteral("可哀想なことをしました。\n") + QStringLiteral("新しく飼育したいときは再起動して下さい。"),
             QStringLiteral("死んじゃいました"), MsgIcon::Critical);
     if (main_) {
-        main_->Unload();
+        main_->Unload();  // nothing to save, so it closes now
     }
     EndProgram();
 }
@@ -48,7 +48,10 @@ void Vaspo::ConfirmExit()
         return;
     }
     if (main_) {
+        // Comes back only when a care action must finish first; the tank
+        // closes right after it.
         main_->Unload();
+        return;
     }
     EndProgram();
 }

@@ -69,7 +69,9 @@ class MainWindowPort {
 public:
     virtual ~MainWindowPort() = default;
     // Closes the main window the way its close box does (saving unless
-    // NoSave); the program ends there.
+    // NoSave); the program ends there. While a care action is under way
+    // and there is something to save, the close waits for the action's end
+    // and this returns.
     virtual void Unload() = 0;
     virtual WindowPlacement Placement() const = 0;
 };

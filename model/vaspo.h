@@ -11,6 +11,9 @@
 #include "model/pet_record.h"
 #include "model/seams.h"
 
+#include <functional>
+
+class QLocale;
 class RegistryAccess;
 class StartupHost;
 
@@ -26,6 +29,19 @@ inline constexpr int TwipsPerPixel = 15;
 
 // Days since 1989-12-31 in the local calendar (1990-01-01 is day 1).
 qint32 DayNumberOf(const QDate& date);
+
+// The tank's share of a care action: the food sinking (with its wait after)
+// and the pauses while the tank shows what happens.
+struct CareScene {
+    std::function<void(int kind)> dropFood;
+    std::function<void(int ms)> pause;
+};
+
+enum class FeedRefusal { None, FeederDay, ThreeADay };
+inline constexpr int FortuneFood = 99;  // the food kinds are 0, 1, 2 and this
+
+// The separator of the desktop's short dates; "/" where it has none.
+QString DateSeparator(const QLocale& locale);
 
 // The first thing to say to the fish at this hour.
 QString TalkGreeting(int hour);
@@ -85,6 +101,20 @@ public:
     QString TalkAnswer(bool declined);
     // One game with the user's hand (0 rock, 1 paper, 2 scissors): the text.
     QString PlayJanken(int hand);
+
+    // Care. Each completed action is saved at once.
+    FeedRefusal FeedingRefusal() const;
+    bool FortuneFoodOffered() const;
+    // A feeding of `kind` (0..2 or FortuneFood) in quantity `qty` (1..3).
+    void Feed(int kind, int qty, const CareScene& scene);
+    bool WaterChangeAllowed() const;
+    // Exchanges `n` percent of the water, step by step.
+    void ChangeWater(int n, const CareScene& scene);
+    bool FeederSetOrRunning() const;  // set today, or feeding now
+    void ResetFeeder();
+    int FeederMaxDays() const;
+    void SetFeeder(int days);
+    QString StatusReport(const QString& dateSeparator) const;
 
     // The clock tick after the swimming: the day change, the status line,
     // the monologue and the rest bonus.

@@ -66,6 +66,11 @@ qint16 FileExists(const QString& path)
 
 void WaitMilliseconds(qint32 ms)
 {
+    WaitMilliseconds(ms, [] { return false; });
+}
+
+void WaitMilliseconds(qint32 ms, const std::function<bool()>& stop)
+{
     QElapsedTimer clock;
     clock.start();
     const qint64 wantedNanoseconds = qint64(ms) * NanosecondsPerMillisecond;
@@ -76,11 +81,12 @@ void WaitMilliseconds(qint32 ms)
     }
     QCoreApplication::processEvents();
     // A timer may fire a little early by our clock; wait again for the rest.
-    for (qint64 left = wantedNanoseconds - clock.nsecsElapsed(); left > 0;
+    for (qint64 left = wantedNanoseconds - clock.nsecsElapsed(); left > 0 && !stop();
          left = wantedNanoseconds - clock.nsecsElapsed()) {
         const int leftMilliseconds = int((left + NanosecondsPerMillisecond - 1) / NanosecondsPerMillisecond);
         QEventLoop loop;
-        QTimer::singleShot(leftMilliseconds, Qt::PreciseTimer, &loop, &QEventLoop::quit);
+        // In slices, so that `stop` is asked now and then even when no event comes.
+        QTimer::singleShot(qMin(leftMilliseconds, 50), Qt::PreciseTimer, &loop, &QEventLoop::quit);
         loop.exec();
     }
 }

@@ -3,6 +3,7 @@
 
 #include <QString>
 #include <QtGlobal>
+#include <functional>
 
 // The part after the last "\", "/" or ":"; empty when there is none.
 QString FileNamePart(const QString& path);
@@ -19,3 +20,5 @@ qint16 FileExists(const QString& path);
 // Waits `ms` milliseconds while pending events keep being processed (always
 // at least once). Measured on a monotonic clock.
 void WaitMilliseconds(qint32 ms);
+// The same, cut short once `stop` says so (asked after each event).
+void WaitMilliseconds(qint32 ms, const std::function<bool()>& stop);

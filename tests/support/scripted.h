@@ -130,7 +130,14 @@ public:
         QObject::connect(&model, &Vaspo::PetMessage, &model,
                          [this](const QString& text, const QString& caption) { messages.append(caption + '|' + text); });
     }
-    void Unload() override { ++unloads; }
+    std::function<void()> onUnload;  // the real window ends the program here
+    void Unload() override
+    {
+        ++unloads;
+        if (onUnload) {
+            onUnload();
+        }
+    }
     WindowPlacement Placement() const override { return placement; }
 };
 
@@ -180,6 +187,7 @@ struct ModelRig {
         model.MoveFilePath = model.AppFolder + vaspo::MoveFileName;
         model.AttachMainWindow(&window);
         window.Follow(model);
+        window.onUnload = [this] { end.End(); };
     }
     QString ProgramFolder() const { return program.path() + '/'; }
     qint32 Today() const { return DayNumberOf(clock.now.date()); }

@@ -1,0 +1,116 @@
+#include "care/care_windows.h"
+
+#include <QLocale>
+
+#include "care/frm_auto_foods.h"
+#include "care/frm_food.h"
+#include "care/frm_water.h"
+#include "mainwin/dialog_frame.h"
+#include "mainwin/frm_main.h"
+
+namespace {
+
+// One window of a kind: a second opening shows the same one again.
+template <typename Window, typename... Args>
+Window* Reopen(QPointer<Window>& window, Args&... args)
+{
+    if (!window) {
+        window = new Window(args...);
+    }
+    return window;
+}
+
+}  // namespace
+
+CareWindows::CareWindows(frmMain& main) : main_(main), model_(main.model())
+{
+    main.EnableItem(main.mnuCareFood, [this] { mnuCareFood_Click(); });
+    main.EnableItem(main.mnuCareWater, [this] { mnuCareWater_Click(); });
+    main.EnableItem(main.mnuCareAutoFoods, [this] { mnuCareAutoFoods_Click(); });
+    main.EnableItem(main.mnuCareLook, [this] { mnuCareLook_Click(); });
+}
+
+CareWindows::~CareWindows()
+{
+    delete food_;
+    delete water_;
+    delete feeder_;
+}
+
+frmFood* CareWindows::FoodWindow() const
+{
+    return food_;
+}
+
+frmWater* CareWindows::WaterWindow() const
+{
+    return water_;
+}
+
+frmAutoFoods* CareWindows::FeederWindow() const
+{
+    return feeder_;
+}
+
+void CareWindows::mnuCareFood_Click()
+{
+    const QString title = QStringLiteral("ダメなのぉ...");
+    switch (model_.FeedingRefusal()) {
+    case FeedRefusal::FeederDay:
+        model_.Message(QStringLiteral("今日は自動給餌期間です.\n餌はあげられません."), title, MsgIcon::Critical);
+        return;
+    case FeedRefusal::ThreeADay:
+        model_.Message(QStringLiteral("今日はこれ以上餌をあげられません.\n一日に餌は３回までです."),
+                       title + QLatin1Char('.'), MsgIcon::Critical);
+        return;
+    case FeedRefusal::None:
+        break;
+    }
+    if (food_ && food_->Feeding()) {
+        return;  // the food is still sinking
+    }
+    frmFood* food = Reopen(food_, main_);
+    PlaceBesideTank(food, &main_, true);
+    ShowOnTop(food);
+}
+
+void CareWindows::mnuCareWater_Click()
+{
+    if (!model_.WaterChangeAllowed()) {
+        model_.Message(QStringLiteral("水の交換はできません.\n水交換は、一日一回限りです."),
+                       QStringLiteral("ダメなのぉ...."), MsgIcon::Critical);
+        return;
+    }
+    frmWater* water = Reopen(water_, main_);
+    PlaceBesideTank(water, &main_, true);
+    ShowOnTop(water);
+}
+
+void CareWindows::mnuCareAutoFoods_Click()
+{
+    if (!model_.FeederSetOrRunning()) {
+        OpenFeeder(false);
+        return;
+    }
+    const QString title = QStringLiteral("自動給餌機能の解除");
+    if (model_.Message(QStringLiteral("現在、自動給餌機能がセットされています\nリセットしますか？"), title,
+                       MsgIcon::Question, MsgButtons::YesNo, MsgAnswer::Yes) != MsgAnswer::Yes) {
+        return;
+    }
+    model_.ResetFeeder();
+    model_.Message(QStringLiteral("自動給餌を解除しました."), title, MsgIcon::Information);
+    OpenFeeder(true);
+}
+
+void CareWindows::OpenFeeder(bool pullInside)
+{
+    frmAutoFoods* feeder = Reopen(feeder_, model_);
+    PlaceBesideTank(feeder, &main_, pullInside);
+    ShowOnTop(feeder);
+}
+
+void CareWindows::mnuCareLook_Click()
+{
+    model_.Message(model_.StatusReport(DateSeparator(QLocale::system())), QStringLiteral("この「ばすぽう」の情報"),
+                   MsgIcon::Information);
+}

@@ -1,0 +1,168 @@
+// Feeding, changing the water, the automatic feeder and the status view.
+#include <QLocale>
+#include <cmath>
+
+#include "model/vaspo.h"
+#include "storage/numeric.h"
+
+namespace {
+
+int Int(double value)
+{
+    return int(std::floor(value));
+}
+
+struct Fortune {
+    int lastDraw;  // rows hold the draws up to this one
+    qint16 v;
+    const char16_t* text;
+};
+
+const Fortune Fortunes[] = {
+    {1, -4, u"もうダメかもしれない。大凶"},
+    {6, -3, u"チョット不幸な、凶"},
+    {13, 2, u"まずます。小吉"},
+    {18, 3, u"良いことあるかな？中吉"},
+    {20, 4, u"今日はラッキー。大吉"},
+};
+
+}  // namespace
+
+FeedRefusal Vaspo::FeedingRefusal() const
+{
+    const qint32 today = DayNumber();
+    if (IsAutoFeedDay(today)) {
+        return FeedRefusal::FeederDay;
+    }
+    if ((today == pet.EatFood && pet.EatFoods < 3) || pet.EatFood < today) {
+        return FeedRefusal::None;
+    }
+    return FeedRefusal::ThreeADay;
+}
+
+bool Vaspo::FortuneFoodOffered() const
+{
+    return !(DayNumber() == pet.EatFood && pet.EatFoods > 0);
+}
+
+void Vaspo::Feed(int kind, int qty, const CareScene& scene)
+{
+    // Counted first, so that a feeding cut short by the end of the program
+    // is never given twice.
+    if (DayNumber() == pet.EatFood) {
+        ++pet.EatFoods;
+    } else {
+        pet.EatFood = DayNumber();
+        pet.EatFoods = 1;
+    }
+
+    random_.Randomize();
+    qint16 v = 0;
+    if (kind == FortuneFood) {
+        const int r = Int(random_.Rnd() * 20 + 1);
+        const Fortune* row = std::begin(Fortunes);
+        while (r > row->lastDraw && row + 1 != std::end(Fortunes)) {
+            ++row;
+        }
+        v = row->v;
+        ShowPetMessage(QString::fromUtf16(row->text), QStringLiteral("占い謎エサ"));
+    } else {
+        v = qint16(Int(random_.Rnd() * (qty + 2)));
+    }
+
+    scene.dropFood(kind);
+
+    random_.Randomize();
+    const int d = Int(random_.Rnd() * 15 + 6);
+    if (kind != FortuneFood && d % (qty + 1) != 0) {
+        ChangeStress(v);
+        DailyUpdate(2);
+        --v;
+        SetStatusLine(QStringLiteral("餌を残しちゃった"));
+        scene.pause(1000);
+    } else {
+        ChangeStress(qint16(-v));
+        ++v;
+        SetStatusLine(QStringLiteral("おいしかったなぁ...."));
+    }
+    ChangeEnergy(v);
+    StatusTicks = 0;
+    SaveNow();
+}
+
+bool Vaspo::WaterChangeAllowed() const
+{
+    return DayNumber() != pet.WaterDay;
+}
+
+void Vaspo::ChangeWater(int n, const CareScene& scene)
+{
+    for (int i = 0; i <= n; ++i) {
+        DailyUpdate(1);
+        scene.pause(15);
+    }
+    const double pollution = (255 - pet.WaterConc) / 255.0 * 100;
+    const qint32 m = ToLong(std::abs(pollution - n)).value_or(0) % 3;
+    ChangeEnergy(qint16(-m));
+    ChangeStress(qint16(-RoundHalfEven(n / 5.0)));
+    pet.WaterDay = DayNumber();
+    SetStatusLine(QStringLiteral("水を交換しました"));
+    StatusTicks = 0;
+    SaveNow();
+}
+
+bool Vaspo::FeederSetOrRunning() const
+{
+    const qint32 today = DayNumber();
+    return pet.AutoFoods != 0 && (IsAutoFeedDay(today) || pet.AutoFoodDay == today);
+}
+
+void Vaspo::ResetFeeder()
+{
+    pet.AutoFoods = 0;
+    pet.AutoFoodDay = 0;
+    SaveNow();
+}
+
+int Vaspo::FeederMaxDays() const
+{
+    const int month = clock_.Now().date().month();
+    return month == 8 || month == 12 ? 7 : 3;
+}
+
+void Vaspo::SetFeeder(int days)
+{
+    pet.AutoFoods = qint16(days);
+    pet.AutoFoodDay = DayNumber();
+    ShowPetMessage(QStringLiteral("明日から") + QString::number(pet.AutoFoods) + QStringLiteral("日間、餌を自動であげます"),
+                   QStringLiteral("自動給餌機始動"));
+    SaveNow();
+}
+
+QString DateSeparator(const QLocale& locale)
+{
+    const QString format = locale.dateFormat(QLocale::ShortFormat);
+    for (const QChar c : format) {
+        if (c.isPunct() && c != QLatin1Char('\'')) {
+            return c;
+        }
+    }
+    return QStringLiteral("/");
+}
+
+QString Vaspo::StatusReport(const QString& dateSeparator) const
+{
+    const QString date = clock_.Now().date().toString(QStringLiteral("yy") + dateSeparator + QStringLiteral("MM") +
+                                                      dateSeparator + QStringLiteral("dd"));
+    const qint32 today = DayNumber();
+    return QStringList{
+        QStringLiteral("今日の日付: ") + date,
+        QStringLiteral("飼育日数: ") + QString::number(today - pet.StartDay + 1) + QStringLiteral("日"),
+        QStringLiteral("最後に餌をあげた日: ") + QString::number(today - pet.EatFood) + QStringLiteral("日前"),
+        QStringLiteral("今日あげた餌の回数: ") + QString::number(pet.EatFoods) + QStringLiteral("回"),
+        QStringLiteral("元気度: ") + EnergyFigure(pet.Speed) + QStringLiteral("%"),
+        QStringLiteral("ストレス: ") + QString::number(pet.Stress),
+        QStringLiteral("水質汚濁: ") + PollutionFigure(pet.WaterConc) + QStringLiteral("%"),
+    }
+        .join(QLatin1Char('\n'));
+}
