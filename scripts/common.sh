@@ -13,6 +13,10 @@ cd "$ROOT" || exit 1
 # shellcheck disable=SC2034  # used by the scripts that source this file
 PACKAGES=(g++ cmake make qt6-base-dev libgl-dev libglx-dev libopengl-dev
           qt6-translations-l10n fonts-ipafont-gothic)
+# What only the tests need: a virtual X display and keys pressed on it, to
+# drive the real program.
+# shellcheck disable=SC2034
+TEST_PACKAGES=(xvfb xdotool)
 
 # Installs those of the named Debian packages that are not installed yet.
 ensure_packages() {
