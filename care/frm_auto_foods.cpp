@@ -28,6 +28,8 @@ frmAutoFoods::frmAutoFoods(Vaspo& model) : model_(model)
     vsbDay->setRange(1, 3);
     vsbDay->setValue(1);
     connect(vsbDay, &QScrollBar::valueChanged, this, &frmAutoFoods::vsbDay_Change);
+    vsbDay->setFocusPolicy(Qt::StrongFocus);
+    vsbDay->setFocus();  // the arrow keys choose the days
 
     cmdOK = new QPushButton(QStringLiteral("&OK"), this);
     cmdOK->setGeometry(PixelRect(2400, 720, 1095, 375));

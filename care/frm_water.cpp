@@ -42,6 +42,8 @@ frmWater::frmWater(frmMain& main) : main_(main), model_(main.model())
     hsbWaterV->setPageStep(10);
     hsbWaterV->setValue(0);
     connect(hsbWaterV, &QScrollBar::valueChanged, this, &frmWater::hsbWaterV_Change);
+    hsbWaterV->setFocusPolicy(Qt::StrongFocus);
+    hsbWaterV->setFocus();  // the arrow keys choose the amount, Enter exchanges
 
     Command2 = new QPushButton(QStringLiteral("やめた(&C)"), this);
     Command2->setGeometry(PixelRect(120, 1440, 1095, 375));
