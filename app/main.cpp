@@ -12,6 +12,7 @@
 #include "mainwin/session_end.h"
 #include "mainwin/tank_startup.h"
 #include "model/system_seams.h"
+#include "pictures/picture_windows.h"
 #include "play/play_windows.h"
 #include "storage/registry.h"
 
@@ -40,6 +41,7 @@ int main(int argc, char** argv)
     AboutMenu about(main, tray);
     PlayWindows play(main, tray);
     CareWindows care(main);
+    PictureWindows pictures(main);
 
     QStringList arguments = QCoreApplication::arguments();
     arguments.removeFirst();

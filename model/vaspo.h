@@ -43,6 +43,10 @@ inline constexpr int FortuneFood = 99;  // the food kinds are 0, 1, 2 and this
 // The separator of the desktop's short dates; "/" where it has none.
 QString DateSeparator(const QLocale& locale);
 
+// How a chosen background picture's path is kept: as chosen where file
+// names tell letter case apart, in upper case where they do not (Windows).
+QString StoredPicturePath(const QString& chosen);
+
 // The first thing to say to the fish at this hour.
 QString TalkGreeting(int hour);
 
@@ -115,6 +119,10 @@ public:
     int FeederMaxDays() const;
     void SetFeeder(int days);
     QString StatusReport(const QString& dateSeparator) const;
+
+    // Pictures: the date stamp of a photo and the file it is developed into.
+    QString DateStamp() const;
+    QString PhotoPath() const;
 
     // The clock tick after the swimming: the day change, the status line,
     // the monologue and the rest bonus.

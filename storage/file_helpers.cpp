@@ -59,6 +59,15 @@ QString FindFileIgnoringCase(const QString& path)
     return entry.isEmpty() ? QString() : folder + entry;
 }
 
+QStringList FilesMatching(const QString& folder, const QStringList& patterns)
+{
+    QDir dir(folder);
+    dir.setNameFilters(patterns);
+    dir.setFilter(QDir::Files);  // without QDir::CaseSensitive the patterns ignore letter case
+    dir.setSorting(QDir::Name | QDir::IgnoreCase);
+    return dir.entryList();
+}
+
 qint16 FileExists(const QString& path)
 {
     return FindFileIgnoringCase(path).isEmpty() ? 0 : 1;

@@ -2,6 +2,7 @@
 // Small path and timing helpers.
 
 #include <QString>
+#include <QStringList>
 #include <QtGlobal>
 #include <functional>
 
@@ -12,6 +13,10 @@ QString FileNamePart(const QString& path);
 // of `path` without regard to letter case, in the folder `path` names; empty
 // when there is none.
 QString FindFileIgnoringCase(const QString& path);
+
+// The ordinary files of `folder` whose names match one of the wildcard
+// `patterns` ("1*.BMP"), letter case aside, sorted by name as a file list is.
+QStringList FilesMatching(const QString& folder, const QStringList& patterns);
 
 // 1 when an ordinary, non-hidden file exists at `path` (letter case of the
 // file name aside), 0 otherwise.
