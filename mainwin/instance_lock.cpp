@@ -21,20 +21,26 @@ QString InstanceLock::DefaultPath()
 #endif
 }
 
-bool InstanceLock::AnotherInstanceRunning()
+InstanceState InstanceLock::Check()
 {
     if (lock_ && lock_->isLocked()) {
-        return false;
+        return InstanceState::Alone;
     }
     QDir().mkpath(QFileInfo(path_).absolutePath());
     lock_ = std::make_unique<QLockFile>(path_);
     lock_->setStaleLockTime(0);  // judged by its owner being alive, not by age
     if (lock_->tryLock(0)) {
-        return false;
+        return InstanceState::Alone;
     }
-    // A lock we cannot take for another reason (an unwritable folder) must
-    // not keep the fish from its owner.
-    return lock_->error() == QLockFile::LockFailedError;
+    if (lock_->error() != QLockFile::LockFailedError) {
+        return InstanceState::NoLock;  // an unwritable folder
+    }
+    qint64 pid = 0;
+    QString host, application;
+    if (!lock_->getLockInfo(&pid, &host, &application) && lock_->removeStaleLockFile() && lock_->tryLock(0)) {
+        return InstanceState::Alone;  // no owner to be read: a crash's leftover
+    }
+    return InstanceState::AnotherRunning;
 }
 
 void InstanceLock::Release()

@@ -6,12 +6,15 @@
 #include <QString>
 #include <memory>
 
+#include "model/seams.h"
+
 class InstanceLock {
 public:
     explicit InstanceLock(const QString& path = DefaultPath());
-    // True when another copy holds the lock; taking it otherwise. Asking
-    // again while we hold it is fine.
-    bool AnotherInstanceRunning();
+    // Takes the lock unless another copy holds it. A lock left empty or
+    // unreadable by a crash is replaced. Asking again while we hold it is fine.
+    InstanceState Check();
+    QString Path() const { return path_; }
     void Release();
     static QString DefaultPath();
 

@@ -26,7 +26,8 @@ void frmMain::SwimStep()
     const PetRecord& pet = model_.pet;
 
     // One pixel more every ten days of age.
-    const int size = Int((model_.DayNumber() - pet.StartDay) / 10.0) + 33;
+    // (A start day far off, by a clock set wrong, must not make a giant.)
+    const int size = int(qBound(1.0, std::floor((model_.DaysKept() - 1) / 10.0) + 33, 4096.0));
     if (size != ImgVaspo->width()) {
         ImgVaspo->resize(size, size);
     }

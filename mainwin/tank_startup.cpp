@@ -15,9 +15,9 @@ TankStartup::TankStartup(frmMain& main, frmTray& tray, InstanceLock& lock, QStri
 {
 }
 
-bool TankStartup::AnotherInstanceRunning()
+InstanceState TankStartup::CheckInstance()
 {
-    return lock_.AnotherInstanceRunning();
+    return lock_.Check();
 }
 
 ScreenTwips TankStartup::Screen() const

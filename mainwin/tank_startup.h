@@ -13,7 +13,7 @@ class TankStartup : public StartupHost {
 public:
     TankStartup(frmMain& main, frmTray& tray, InstanceLock& lock, QStringList arguments, QString programFolder);
 
-    bool AnotherInstanceRunning() override;
+    InstanceState CheckInstance() override;
     QStringList Arguments() const override { return arguments_; }
     QString ProgramFolder() const override { return folder_; }
     ScreenTwips Screen() const override;

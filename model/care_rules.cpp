@@ -157,8 +157,8 @@ QString Vaspo::StatusReport(const QString& dateSeparator) const
     const qint32 today = DayNumber();
     return QStringList{
         QStringLiteral("今日の日付: ") + date,
-        QStringLiteral("飼育日数: ") + QString::number(today - pet.StartDay + 1) + QStringLiteral("日"),
-        QStringLiteral("最後に餌をあげた日: ") + QString::number(today - pet.EatFood) + QStringLiteral("日前"),
+        QStringLiteral("飼育日数: ") + QString::number(DaysKept()) + QStringLiteral("日"),
+        QStringLiteral("最後に餌をあげた日: ") + QString::number(qint64(today) - pet.EatFood) + QStringLiteral("日前"),
         QStringLiteral("今日あげた餌の回数: ") + QString::number(pet.EatFoods) + QStringLiteral("回"),
         QStringLiteral("元気度: ") + EnergyFigure(pet.Speed) + QStringLiteral("%"),
         QStringLiteral("ストレス: ") + QString::number(pet.Stress),

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
@@ -14,14 +15,16 @@ void Vaspo::RefreshStress()
     emit StressChanged(QString::number(pet.Stress));
 }
 
-void Vaspo::ChangeEnergy(qint16 n)
+void Vaspo::ChangeEnergy(qint32 n)
 {
-    int speed = pet.Speed + 20 * n;
+    // Wide enough for any step: a very old feeding drains the fish, it does
+    // not wrap round into a healthy one.
+    qint64 speed = pet.Speed + 20 * qint64(n);
     const double stressPenalty = ((pet.Stress / 100.0) / 20) * 1000;
-    speed = int(RoundHalfEven(speed - stressPenalty));
+    speed = qint64(RoundHalfEven(double(speed) - stressPenalty));
     const double waterPenalty = ((255 - pet.WaterConc) / 255.0 / 20) * 1000;
-    speed = int(RoundHalfEven(speed - waterPenalty));
-    pet.Speed = qint16(qMin(speed, 1000));
+    speed = qint64(RoundHalfEven(double(speed) - waterPenalty));
+    pet.Speed = qint16(std::clamp<qint64>(speed, -32768, 1000));
     if (pet.Speed <= 0) {
         PetDies();  // returns only while a death is already under way
     }
@@ -52,10 +55,10 @@ void Vaspo::DailyUpdate(qint16 mode)
 {
     double clarity = pet.WaterConc;
     if (mode == 0 && DayNumber() != pet.LastRunDay) {
-        clarity = pet.WaterConc - (255 - pet.WaterConc) / 5.0 - (DayNumber() - pet.LastRunDay) * 5.0;
+        clarity = pet.WaterConc - (255 - pet.WaterConc) / 5.0 - (double(DayNumber()) - pet.LastRunDay) * 5.0;
         // Hunger keeps growing through feeder days: the feeder only spares
         // the fish that day's hunger cost.
-        qint32 hunger = std::abs(pet.LastRunDay - pet.EatFood + 1);
+        qint64 hunger = std::abs(qint64(pet.LastRunDay) - pet.EatFood + 1);
         qint32 day = pet.LastRunDay;
         do {
             ++day;
@@ -65,7 +68,7 @@ void Vaspo::DailyUpdate(qint16 mode)
                 pet.EatFood = day;
             } else {
                 pet.EatFoods = 0;
-                ChangeEnergy(qint16(-hunger));
+                ChangeEnergy(qint32(-std::min<qint64>(hunger, 1000000)));  // any such hunger is fatal
             }
             if (day % 10 == 0) {
                 ChangeEnergy(-3);

@@ -12,8 +12,8 @@ QStringList HistoryBlock(const PetRecord& pet, const QDate& today, qint32 dayNum
         QStringLiteral("性別：") + (pet.Sex == 0 ? QStringLiteral("オス") : QStringLiteral("メス")),
         QStringLiteral("飼育開始日：") + pet._StartDay,
         QStringLiteral("死亡確認日：") + today.toString(QStringLiteral("yyyy/MM/dd")) + QStringLiteral("（死亡") +
-            QString::number(dayNumber - pet.LastRunDay) + QStringLiteral("日後）"),
-        QStringLiteral("飼育日数：") + QString::number(pet.LastRunDay - pet.StartDay + 1),
+            QString::number(qint64(dayNumber) - pet.LastRunDay) + QStringLiteral("日後）"),
+        QStringLiteral("飼育日数：") + QString::number(qint64(pet.LastRunDay) - pet.StartDay + 1),
         QString(39, QLatin1Char('-')),
     };
 }

@@ -39,5 +39,9 @@ bool AppendHistoryBlock(const QString& path, const QStringList& lines)
     if (const auto cp932 = EncodeCp932(block)) {
         return AppendBytes(path, *cp932);
     }
-    return ReplaceWith(path, Utf8Bom + (DecodeCp932(existing) + block).toUtf8());
+    // The earlier blocks change form only when that loses nothing of them.
+    if (IsCleanCp932(existing)) {
+        return ReplaceWith(path, Utf8Bom + (DecodeCp932(existing) + block).toUtf8());
+    }
+    return AppendBytes(path, EncodeCp932Replacing(block));
 }

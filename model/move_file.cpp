@@ -70,8 +70,9 @@ std::optional<MovedFish> ParseMoveFile(const QByteArray& bytes)
     const auto waterConc = ParseInteger(lines[11]);
     const auto sex = ParseInteger(lines[12]);
     const auto lastRunDay = ParseLong(lines[13]);
+    // Without a name there is no fish to take over; the one here would be lost.
     if (!eatFood || !eatFoods || !speed || !stress || !startDay || !formMode || !waterDay || !waterConc || !sex ||
-        !lastRunDay) {
+        !lastRunDay || lines[8].isEmpty()) {
         return std::nullopt;
     }
     return MovedFish{*eatFood, *eatFoods, *speed,     *stress, *startDay, lines[7],   lines[8],

@@ -27,8 +27,8 @@ struct MovedFish {
 
 QByteArray MoveFileBytes(const PetRecord& pet, qint32 packingDay);
 
-// No value when the file has fewer than 14 lines or a numeric line does not
-// hold a number of its field's size.
+// No value when the file has fewer than 14 lines, a numeric line does not
+// hold a number of its field's size, or the name is empty.
 std::optional<MovedFish> ParseMoveFile(const QByteArray& bytes);
 
 void TakeOver(PetRecord& pet, const MovedFish& moved);

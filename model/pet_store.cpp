@@ -47,6 +47,36 @@ RegValues RecordValues(const PetRecord& pet)
 
 }  // namespace
 
+void Vaspo::CheckStore()
+{
+    QStringList names{QStringLiteral("Version"), QStringLiteral("FormTop")};
+    for (const auto& value : RecordValues(pet)) {
+        names.append(value.first);
+    }
+    const RegKeyHealth health = registry_.CheckRegKey(vaspo::KeyPath, names);
+    const QString where = QDir::toNativeSeparators(health.location);
+    if (!health.readable) {
+        // Starting anew here would be the fish's end; the file is not touched.
+        Message(where + QStringLiteral("\nを読めないので、ばすぽうを始められません。\nファイルの読み取りの権限を確かめて下さい。"),
+                QStringLiteral("設定を読めません"), MsgIcon::Critical);
+        EndProgram();
+    }
+    if (health.broken) {
+        const QString copy = registry_.KeepBrokenRegKey(vaspo::KeyPath);
+        if (!copy.isEmpty()) {
+            registry_.DeleteRegKey(vaspo::KeyParent, vaspo::KeyName);
+        }
+        Message(where + QStringLiteral("\nが壊れていて、ばすぽうを読み出せませんでした。\n") +
+                    (copy.isEmpty() ? QString() : QDir::toNativeSeparators(copy) + QStringLiteral("\nとして残して、")) +
+                    QStringLiteral("新しく飼い始めます。"),
+                QStringLiteral("設定が壊れています"), MsgIcon::Exclamation);
+    }
+    if (!health.writable) {
+        Message(where + QStringLiteral("\nに書き込めないので、このままでは世話をしても保存されません。"),
+                QStringLiteral("設定を保存できません"), MsgIcon::Exclamation);
+    }
+}
+
 void Vaspo::LoadPet(const ScreenTwips& screen)
 {
     RegistryAccess& r = registry_;
@@ -179,14 +209,18 @@ void Vaspo::ImportMoveFile()
         return;
     }
     Message(QStringLiteral("VASPO.MNBがあるので、水槽をここに引っ越します"), title, MsgIcon::Information);
+    const PetRecord before = pet;
     TakeOver(pet, *moved);
 
     // The file goes only once the fish is safely in the store, so that an
     // early end of this run cannot lose it.
     const QString shown = QDir::toNativeSeparators(found);
     if (!StoreMovedFish()) {
+        // Not taken over at all: kept only in memory, it would be saved at
+        // the end and then taken over a second time from the kept file.
+        pet = before;
         Message(QStringLiteral("引っ越したばすぽうを保存できなかったので、") + shown +
-                    QStringLiteral("は残しておきます。"),
+                    QStringLiteral("は残しておきます。\n今までの水槽で始めます。"),
                 title, MsgIcon::Exclamation);
         return;
     }
@@ -195,7 +229,8 @@ void Vaspo::ImportMoveFile()
                 title, MsgIcon::Exclamation);
         return;
     }
-    Message(shown + QStringLiteral("は削除されました"), QStringLiteral("引っ越しました！"), MsgIcon::Information);
+    Message(QDir::toNativeSeparators(MoveFilePath) + QStringLiteral("は削除されました"), QStringLiteral("引っ越しました！"),
+            MsgIcon::Information);
 }
 
 bool Vaspo::StoreMovedFish()

@@ -6,7 +6,7 @@
 QString Vaspo::DateStamp() const
 {
     return clock_.Now().date().toString(QStringLiteral("yyyy/MM/dd")) + QStringLiteral(" 飼育日数: ") +
-           QString::number(DayNumber() - pet.StartDay + 1) + QStringLiteral("日");
+           QString::number(DaysKept()) + QStringLiteral("日");
 }
 
 QString Vaspo::PhotoPath() const

@@ -19,6 +19,9 @@ public:
     virtual double Rnd() = 0;      // uniform in [0, 1)
 };
 
+// Whether this copy of the program may keep the fish.
+enum class InstanceState { Alone, AnotherRunning, NoLock };
+
 enum class MsgIcon { None, Critical, Question, Exclamation, Information };
 enum class MsgButtons { OkOnly, YesNo };
 enum class MsgAnswer { Ok, Yes, No, Cancel };

@@ -159,7 +159,7 @@ QString Vaspo::SpeechLine()
     slot[5] = QStringLiteral("水質汚濁は") + PollutionFigure(pet.WaterConc) + QStringLiteral("%です。");
     slot[6] = QStringLiteral("今日は、") + now.date().toString(QStringLiteral("yy/MM/dd")) + QStringLiteral("です");
     slot[7] = QStringLiteral("只今の時刻は、") + now.time().toString(QStringLiteral("HH:mm")) + QStringLiteral("です");
-    slot[8] = QStringLiteral("出会ってから") + QString::number(DayNumber() - pet.StartDay + 1) + QStringLiteral("日目だね");
+    slot[8] = QStringLiteral("出会ってから") + QString::number(DaysKept()) + QStringLiteral("日目だね");
     slot[9] = QStringLiteral("ストレスは、") + QString::number(pet.Stress) + QStringLiteral("です");
     slot[10] = QStringLiteral("元気度") + EnergyFigure(pet.Speed) + QStringLiteral("% です");
     for (int i = FirstFixedSlot; i <= LastDrawnSlot; ++i) {

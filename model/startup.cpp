@@ -43,9 +43,17 @@ bool IsRegDelOption(const QStringList& arguments)
 
 void Vaspo::StartProcedure(StartupHost& host)
 {
-    if (host.AnotherInstanceRunning()) {
+    switch (host.CheckInstance()) {
+    case InstanceState::AnotherRunning:
         Message(QStringLiteral("もう起動してるよ"), QStringLiteral("一匹で十分なの"), MsgIcon::Information);
         EndProgram();
+    case InstanceState::NoLock:
+        Message(QStringLiteral("設定のフォルダーに書き込めないので、ばすぽうが二つ起動しても見分けられません。\n"
+                               "二つ目は起動しないで下さい。"),
+                QStringLiteral("ばすぽう"), MsgIcon::Exclamation);
+        break;
+    case InstanceState::Alone:
+        break;
     }
     if (IsRegDelOption(host.Arguments())) {
         registry_.DeleteRegKey(vaspo::KeyParent, vaspo::KeyName);
@@ -54,6 +62,7 @@ void Vaspo::StartProcedure(StartupHost& host)
         EndProgram();
     }
 
+    CheckStore();
     const QString storedVersion = registry_.ReadRegString(vaspo::KeyPath, QStringLiteral("Version"));
     if (storedVersion.isEmpty()) {
         Message(Welcome.join(QLatin1Char('\n')), vaspo::ProgramName + QStringLiteral(" - はじめまして！"),

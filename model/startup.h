@@ -9,7 +9,8 @@
 class StartupHost {
 public:
     virtual ~StartupHost() = default;
-    virtual bool AnotherInstanceRunning() = 0;
+    // Takes the one-copy lock, or tells why not.
+    virtual InstanceState CheckInstance() = 0;
     virtual QStringList Arguments() const = 0;  // without the program itself
     virtual QString ProgramFolder() const = 0;
     virtual ScreenTwips Screen() const = 0;

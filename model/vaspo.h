@@ -80,12 +80,17 @@ public:
     MainWindowPort* MainWindow() const { return main_; }
 
     qint32 DayNumber() const;
+    // Days kept, the first day counting as 1 (wide: a stored start day may be anything).
+    qint64 DaysKept() const { return qint64(DayNumber()) - pet.StartDay + 1; }
     QDateTime Now() const { return clock_.Now(); }
 
+    // Before the first read: an unreadable store ends the program untouched,
+    // a broken one is kept aside, an unwritable one is told.
+    void CheckStore();
     void LoadPet(const ScreenTwips& screen);
     void SavePet();
 
-    void ChangeEnergy(qint16 n);
+    void ChangeEnergy(qint32 n);
     void ChangeStress(qint16 n);
     void DailyUpdate(qint16 mode);
     bool IsAutoFeedDay(qint32 day) const;

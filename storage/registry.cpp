@@ -72,6 +72,15 @@ bool WriteValues(QSettings& settings, const RegValues& values)
     return settings.status() == QSettings::NoError;
 }
 
+bool CanWriteInto(QString folder)
+{
+    // The nearest folder that exists is where the missing ones would be made.
+    while (!QFileInfo::exists(folder) && !QFileInfo(folder).isRoot()) {
+        folder = QFileInfo(folder).absolutePath();
+    }
+    return QFileInfo(folder).isDir() && QFileInfo(folder).isWritable();
+}
+
 #ifdef Q_OS_WIN
 
 QString NativeKeyPath(const QString& keyPath)
@@ -167,6 +176,55 @@ bool DeleteKey(const QString& parentKeyPath, const QString& subKeyName)
 
 } // namespace
 
+RegKeyHealth CheckRegKey(const QString& keyPath, const QStringList& expectedNames)
+{
+    RegKeyHealth health;
+#ifdef Q_OS_WIN
+    health.location = QStringLiteral("HKEY_CURRENT_USER\\") + NativeKeyPath(keyPath);
+    Q_UNUSED(expectedNames);
+#else
+    const QString file = RegKeyFilePath(keyPath);
+    health.location = file;
+    const QFileInfo info(file);
+    const bool folderWritable = CanWriteInto(info.absolutePath());
+    if (!info.exists()) {
+        health.writable = folderWritable;
+        return health;
+    }
+    QFile bytes(file);
+    if (!bytes.open(QIODevice::ReadOnly)) {
+        health.readable = false;
+        return health;
+    }
+    const bool empty = bytes.size() == 0;
+    bytes.close();
+    // The whole file is written anew through a file beside it.
+    health.writable = folderWritable && info.isWritable();
+    const QSettings settings(file, QSettings::IniFormat);
+    bool known = false;
+    for (const QString& name : expectedNames) {
+        known = known || !StoredValueName(settings, name).isEmpty();
+    }
+    health.broken = !empty && (!known || settings.status() == QSettings::FormatError);
+#endif
+    return health;
+}
+
+QString KeepBrokenRegKey(const QString& keyPath)
+{
+#ifdef Q_OS_WIN
+    Q_UNUSED(keyPath);
+    return {};
+#else
+    const QString file = RegKeyFilePath(keyPath);
+    QString copy = file + QStringLiteral(".broken");
+    for (int number = 2; QFileInfo::exists(copy); ++number) {
+        copy = file + QStringLiteral(".broken.") + QString::number(number);
+    }
+    return QFile::copy(file, copy) ? copy : QString();
+#endif
+}
+
 QString RegKeyFilePath(const QString& keyPath)
 {
     QStringList parts = KeyParts(keyPath);
@@ -233,6 +291,16 @@ bool RegistryAccess::WriteRegString(const QString& keyPath, const QString& value
 bool RegistryAccess::WriteRegValues(const QString& keyPath, const RegValues& values)
 {
     return ::WriteRegValues(keyPath, values);
+}
+
+RegKeyHealth RegistryAccess::CheckRegKey(const QString& keyPath, const QStringList& expectedNames)
+{
+    return ::CheckRegKey(keyPath, expectedNames);
+}
+
+QString RegistryAccess::KeepBrokenRegKey(const QString& keyPath)
+{
+    return ::KeepBrokenRegKey(keyPath);
 }
 
 bool RegistryAccess::DeleteRegKey(const QString& parentKeyPath, const QString& subKeyName)

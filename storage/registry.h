@@ -6,6 +6,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <QtGlobal>
 #include <utility>
 
@@ -20,6 +21,18 @@ bool WriteRegString(const QString& keyPath, const QString& valueName, const QStr
 // step, so an interrupted write leaves the old values or the new, never a mix.
 bool WriteRegValues(const QString& keyPath, const RegValues& values);
 bool DeleteRegKey(const QString& parentKeyPath, const QString& subKeyName);
+
+// What a key's store is like before anything is read from it.
+struct RegKeyHealth {
+    bool readable = true;  // missing counts as readable: a first start
+    bool broken = false;   // there, but holds none of the expected values
+    bool writable = true;
+    QString location;      // for the user: the file, or the registry key
+};
+RegKeyHealth CheckRegKey(const QString& keyPath, const QStringList& expectedNames);
+// Copies a broken store aside under a name not used yet ("….broken",
+// "….broken.2", …); the copy's path, empty when none could be made.
+QString KeepBrokenRegKey(const QString& keyPath);
 
 // Where a key lives outside Windows: "Software\A\B" -> "<config>/A/B.conf".
 // Empty when the path names no key.
@@ -36,4 +49,6 @@ public:
     virtual bool WriteRegString(const QString& keyPath, const QString& valueName, const QString& text);
     virtual bool WriteRegValues(const QString& keyPath, const RegValues& values);
     virtual bool DeleteRegKey(const QString& parentKeyPath, const QString& subKeyName);
+    virtual RegKeyHealth CheckRegKey(const QString& keyPath, const QStringList& expectedNames);
+    virtual QString KeepBrokenRegKey(const QString& keyPath);
 };

@@ -184,6 +184,27 @@ QString DecodeCp932(const QByteArray& bytes)
     return DecodeAll(bytes);
 }
 
+QByteArray EncodeCp932Replacing(const QString& text)
+{
+    if (const std::optional<QByteArray> whole = EncodeCp932(text))
+        return *whole;
+    static const QByteArray question = *EncodeCp932(QStringLiteral("？"));
+    QByteArray bytes;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const qsizetype width = text.at(i).isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
+        const std::optional<QByteArray> character = EncodeCp932(text.mid(i, width));
+        bytes += character ? *character : question;
+        i += width - 1;
+    }
+    return bytes;
+}
+
+bool IsCleanCp932(const QByteArray& bytes)
+{
+    const std::optional<QByteArray> again = EncodeCp932(DecodeCp932(bytes));
+    return again && *again == bytes;
+}
+
 bool HasUtf8Bom(const QByteArray& bytes)
 {
     return bytes.startsWith(Utf8Bom);

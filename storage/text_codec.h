@@ -10,6 +10,10 @@
 // represented exactly.
 std::optional<QByteArray> EncodeCp932(const QString& text);
 QString DecodeCp932(const QByteArray& bytes);
+// Code page 932, each character it cannot hold written as "？".
+QByteArray EncodeCp932Replacing(const QString& text);
+// True when the bytes are code page 932 that decodes and encodes back unchanged.
+bool IsCleanCp932(const QByteArray& bytes);
 
 extern const QByteArray Utf8Bom;
 

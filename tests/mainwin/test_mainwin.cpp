@@ -156,28 +156,32 @@ private slots:
         const QString path = folder.filePath("VASPO.lock");
         InstanceLock first(path);
         InstanceLock second(path);
-        QVERIFY(!first.AnotherInstanceRunning());
-        QVERIFY(!first.AnotherInstanceRunning());  // asking again (a new fish) is fine
-        QVERIFY(second.AnotherInstanceRunning());
+        QCOMPARE(first.Check(), InstanceState::Alone);
+        QCOMPARE(first.Check(), InstanceState::Alone);  // asking again (a new fish) is fine
+        QCOMPARE(second.Check(), InstanceState::AnotherRunning);
         first.Release();
-        QVERIFY(!second.AnotherInstanceRunning());
+        QCOMPARE(second.Check(), InstanceState::Alone);
+        const QByteArray held = ReadAll(path);
         second.Release();
 
-        QByteArray content;
-        {
-            QLockFile probe(path);
-            QVERIFY(probe.tryLock(0));
-            content = ReadAll(path);
-        }
-        // The same lock, left behind by a process that is gone.
+        // Left behind by a copy that is gone, or by a crash as empty or garbage: replaced.
         QProcess gone;
         gone.start("true");
         QVERIFY(gone.waitForStarted());
         const qint64 pid = gone.processId();
         QVERIFY(gone.waitForFinished());
-        content.replace(0, content.indexOf('\n'), QByteArray::number(pid));
-        QVERIFY(WriteAll(path, content));
-        QVERIFY(!InstanceLock(path).AnotherInstanceRunning());
+        QByteArray dead = held;
+        dead.replace(0, dead.indexOf('\n'), QByteArray::number(pid));
+        for (const QByteArray& leftover : {dead, QByteArray(), QByteArray("\x01\xff garbage\n\n")}) {
+            QVERIFY(WriteAll(path, leftover));
+            InstanceLock after(path);
+            QCOMPARE(after.Check(), InstanceState::Alone);
+        }
+
+        // Where no lock can be made at all, that is told apart (a file stands where its folder would).
+        QVERIFY(WriteAll(folder.filePath("file"), "x"));
+        InstanceLock nowhere(folder.filePath("file/sub/VASPO.lock"));
+        QCOMPARE(nowhere.Check(), InstanceState::NoLock);
     }
 
     void placementAndWallTurn()

@@ -1,5 +1,6 @@
 // The real program closes like its close box does when the desktop ends
 // it: the fish is saved, nothing is asked.
+#include <QThread>
 #include <QtTest>
 #include <csignal>
 
@@ -63,6 +64,39 @@ private slots:
         QVERIFY(!ReadRegString(vaspo::KeyPath, "Warning1").isEmpty());
         QVERIFY(!ReadRegString(vaspo::KeyPath, "FormWidth").isEmpty());
         QVERIFY(!QFile::exists(lock));
+    }
+
+    void killedWhileSavingLeavesTheOldRecordOrTheNew()
+    {
+        QTemporaryDir config;
+        qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
+        const QString today = QString::number(DayNumberOf(QDate::currentDate()));
+        const QString yesterday = QString::number(DayNumberOf(QDate::currentDate()) - 1);
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("XDG_CONFIG_HOME", config.path());
+        environment.insert("QT_QPA_PLATFORM", "offscreen");
+        // SIGTERM saves; SIGKILL lands at a different moment of that save each time.
+        for (int attempt = 0; attempt < 10; ++attempt) {
+            QFile::remove(RegKeyFilePath(vaspo::KeyPath));
+            WriteRegValues(vaspo::KeyPath, {{"Version", "0.32"}, {"FishName", "ぎんじろう"}, {"StartDay", yesterday},
+                                            {"EatFood", yesterday}, {"WaterDay", yesterday}, {"LastRunDay", yesterday},
+                                            {"Speed", "700"}});
+            QProcess program;
+            program.setProcessEnvironment(environment);
+            program.start(VASPO_EXECUTABLE, {});
+            QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(config.path() + "/OSKE/VASPO.lock"), 10000);
+            QTest::qWait(600);
+            ::kill(pid_t(program.processId()), SIGTERM);
+            QThread::usleep(attempt * 1500);
+            ::kill(pid_t(program.processId()), SIGKILL);
+            QVERIFY(program.waitForFinished(10000));
+
+            const QStringList stored{ReadRegString(vaspo::KeyPath, "LastRunDay"), ReadRegString(vaspo::KeyPath, "Speed"),
+                                     ReadRegString(vaspo::KeyPath, "Warning3"), ReadRegString(vaspo::KeyPath, "FishName")};
+            const QStringList before{yesterday, "700", "", "ぎんじろう"};
+            const bool after = stored[0] == today && stored[1] != "700" && !stored[2].isEmpty() && stored[3] == "ぎんじろう";
+            QVERIFY2(stored == before || after, qPrintable(stored.join(' ')));
+        }
     }
 };
 

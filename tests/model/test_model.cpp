@@ -66,7 +66,8 @@ private slots:
         // Leap days, year ends, 2100 (no leap year) and days before the count.
         const QList<std::pair<QDate, int>> days{
             {QDate(1990, 1, 1), 1},         {QDate(2000, 2, 29), 3712},   {QDate(2000, 12, 31), 4018},
-            {QDate(2001, 1, 1), 4019},      {QDate(2100, 3, 1), 40237},   {QDate(1989, 12, 31), 0},
+            {QDate(2001, 1, 1), 4019},      {QDate(2100, 3, 1), 40237},   {QDate(2101, 1, 1), 40543},
+            {QDate(1989, 12, 31), 0},
             {QDate(1989, 1, 1), -364},      {QDate(1985, 6, 1), (1985 - 1990) * 365 + 152}};
         for (const auto& [date, day] : days) {
             QCOMPARE(DayNumberOf(date), day);
@@ -97,7 +98,8 @@ private slots:
             {"EatFood", "99999", today}, {"WaterDay", "99999", today}, {"StartDay", "0", 0},
             {"StartDay", "99999", today}, {"LastRunDay", "99999", today - 1}, {"AutoFoodDay", "99999", 0},
             {"FormHeight", "11521", 384 * 15}, {"FormWidth", "-5", 512 * 15}, {"FormTop", "11520", 768 * 15},
-            {"FormTop", "11521", 192 * 15}, {"FormLeft", "-1", 256 * 15}};
+            {"FormTop", "11521", 192 * 15}, {"FormLeft", "-1", 256 * 15}, {"EatFood", "-40000", -40000},
+            {"AutoFoodDay", "-40000", -40000}};  // 32 bits both
         for (const auto& [name, stored, expected] : cases) {
             ModelRig repaired;
             QVERIFY(WriteRegString(vaspo::KeyPath, name, stored));
@@ -112,6 +114,11 @@ private slots:
             fed.model.LoadPet(Screen1024);
             QCOMPARE(fed.model.pet.EatFoods, daysAgo ? 0 : 3);
         }
+
+        // Odd screen sizes are halved to the even neighbour.
+        ModelRig odd;
+        odd.model.LoadPet({0, 0, 15345, 11505});
+        QCOMPARE(std::tuple(odd.model.pet.FormWidth, odd.model.pet.FormHeight), std::tuple(7672, 5752));
 
         // Positions on a second monitor stay.
         ModelRig wide;
@@ -143,6 +150,8 @@ private slots:
                                 "AutoFoods", "AutoFoodDay", "Msgbox"};
         const QStringList tail{"Version", "Warning1", "Warning2", "Warning3"};
         QCOMPARE(rig.registry.writes, order + tail);
+        QCOMPARE(QStringList({ReadRegString(vaspo::KeyPath, "Warning1"), ReadRegString(vaspo::KeyPath, "Warning3")}),
+                 QStringList({"ここの値を変えて、元気にさせようとした君！", "勝手に値を変えないで下さい。"}));
         QCOMPARE(QStringList({ReadRegString(vaspo::KeyPath, "Version"), ReadRegString(vaspo::KeyPath, "FormLeft"),
                               ReadRegString(vaspo::KeyPath, "FishName")}),
                  QStringList({"0.32", "300", "ななしの権兵衛"}));
@@ -164,7 +173,8 @@ private slots:
         const QList<std::array<int, 5>> cases{
             {667, 0, 255, 0, 667}, {667, 100, 255, 0, 617}, {667, -100, 255, 0, 717}, {7, 1, 255, 0, 6},
             {7, 3, 255, 0, 6},     {7, 7, 255, 0, 3},       {5, 7, 255, 0, 1},        {667, 0, 1, 0, 617},
-            {667, 0, 250, 0, 666}, {667, 0, 255, 2, 707},   {995, 0, 255, 2, 1000},   {667, 0, 255, -2, 627}};
+            {667, 0, 250, 0, 666}, {667, 0, 255, 2, 707},   {995, 0, 255, 2, 1000},   {667, 0, 255, -2, 627},
+            {666, 1, 254, 0, 666}};  // each penalty rounded on its own: 665.5 -> 666, 665.8 -> 666
         for (const auto& [speed, stress, water, step, expected] : cases) {
             FishRig rig;
             rig.model.pet.Speed = qint16(speed);
@@ -233,6 +243,22 @@ private slots:
                 std::tuple(mode, water, speed, clarity, stress, mode ? eatFoods : 0, lastRunAfter, text));
             QCOMPARE(rig.window.colour, colour);
         }
+    }
+
+    void hungerCountsFromTheLastFeedingAndNeverWraps()
+    {
+        // Fed today, last run three days ago (a clock set back): the start is |-3 + 1| = 2.
+        FishRig rig(5, DateEndingIn(5));
+        rig.model.pet.LastRunDay = rig.Today() - 3;
+        rig.model.pet.EatFood = rig.Today();
+        rig.model.DailyUpdate(0);
+        QCOMPARE(rig.model.pet.Speed, 667 - 60 - 80 - 100);
+
+        // A feeding 5000 days ago is a hunger no fish survives.
+        FishRig old(5, DateEndingIn(5));
+        old.model.pet.EatFood = old.Today() - 5000;
+        QVERIFY_THROWS_EXCEPTION(ProgramEnded, old.model.DailyUpdate(0));
+        QCOMPARE(std::tuple(old.model.pet.Speed, old.model.NoSave), std::tuple(qint16(-32768), 1));
     }
 
     void feederDays()
@@ -336,6 +362,48 @@ private slots:
         bytes = ReadAll(path);
         QCOMPARE(bytes.count(Utf8Bom), 1);
         QVERIFY(QString::fromUtf8(bytes.mid(3)).endsWith("名前：たま\r\n"));
+
+        // Earlier blocks that do not read back exactly are never rewritten: "？" takes the place instead.
+        const QString other = folder.filePath("OTHER.HIS");
+        const QByteArray foreign("\x81\xff\xa0 written elsewhere\r\n");
+        QVERIFY(WriteAll(other, foreign));
+        QVERIFY(AppendHistoryBlock(other, {"名前：🐟たま"}));
+        QCOMPARE(ReadAll(other), foreign + *EncodeCp932("名前：？たま\r\n"));
+    }
+
+    void damagedSettingsAreNeverAQuietFirstStart()
+    {
+        // Unreadable (here a folder stands where the file belongs): told, and ended without a touch.
+        StartRig unreadable;
+        const QString file = RegKeyFilePath(vaspo::KeyPath);
+        QVERIFY(QDir().mkpath(file));
+        QVERIFY_THROWS_EXCEPTION(ProgramEnded, unreadable.Start());
+        QCOMPARE(unreadable.dialogs.titles, QStringList("設定を読めません"));
+        QVERIFY(unreadable.dialogs.texts[0].startsWith(file));
+        QVERIFY(QFileInfo(file).isDir());
+
+        // Garbage: kept aside, never over an earlier copy, and told before the welcome.
+        StartRig garbage;
+        const QString path = RegKeyFilePath(vaspo::KeyPath);
+        const QByteArray junk("\x00\x01\xfe\xff binary\x9c\n\x07", 14);
+        QVERIFY(QDir().mkpath(QFileInfo(path).absolutePath()) && WriteAll(path, junk));
+        garbage.dialogs.inputs = {"たま"};
+        garbage.dialogs.answers = {MsgAnswer::Ok, MsgAnswer::Ok, MsgAnswer::Yes};
+        garbage.Start();
+        QCOMPARE(garbage.dialogs.titles.mid(0, 2), QStringList({"設定が壊れています", "ばすぽう - はじめまして！"}));
+        QCOMPARE(std::tuple(ReadAll(path + ".broken"), garbage.model.pet.FishName), std::tuple(junk, QString("たま")));
+        QVERIFY(WriteAll(path, junk + "2"));
+        garbage.model.CheckStore();
+        QCOMPARE(QList({ReadAll(path + ".broken"), ReadAll(path + ".broken.2")}), QList({junk, junk + "2"}));
+
+        // Not writable (here its folder cannot be made): told once, and the fish goes on.
+        StartRig unwritable;
+        QVERIFY(WriteAll(unwritable.config.filePath("OSKE"), "a file, not a folder"));
+        unwritable.dialogs.inputs = {"たま"};
+        unwritable.dialogs.answers = {MsgAnswer::Ok, MsgAnswer::Ok, MsgAnswer::Yes};
+        unwritable.Start();
+        QCOMPARE(unwritable.dialogs.titles.mid(0, 2), QStringList({"設定を保存できません", "ばすぽう - はじめまして！"}));
+        QCOMPARE(unwritable.dialogs.titles.count("設定を保存できません"), 1);
     }
 
     void deathGoesOnWithoutItsHistoryAndHappensOnce()
@@ -424,17 +492,32 @@ private slots:
         QCOMPARE(QStringList({s[1], s[45], s[46]}),
                  QStringList({"３時ですよ。おやつにしませんか？", "楽しいなぁ！", ""}));
 
-        rig.clock.now.setTime(QTime(9, 0));
-        rig.model.pet.EatFoods = 2;
-        rig.model.pet.WaterConc = 255;
+        // Time, feedings -> hunger, greeting, feeding line; zero-padded clock and date.
+        const QList<std::tuple<QDateTime, int, QString, QString, QString>> hours{
+            {QDateTime({2027, 1, 5}, {4, 5}), 1, "おなかがすいたよぉ...", "ずいぶん、お仕事熱心ですね。もう寝たら？",
+             "少しおなかが減ったなぁ...."},
+            {QDateTime({2027, 1, 5}, {5, 0}), 2, "まだ、ご飯は食べれるよ", "朝早くから、ご苦労様です", "おかわり！"},
+            {QDateTime({2027, 1, 5}, {10, 59}), 2, "まだ、ご飯は食べれるよ", "今日も一日がんばりましょう！", "おかわり！"},
+            {QDateTime({2027, 1, 5}, {11, 0}), 2, "おなかが減ってきた....", "今日も一日がんばりましょう！", "おかわり！"},
+            {QDateTime({2027, 1, 5}, {12, 0}), 1, "おなかがへって死にそうだ....", "お昼ですね。ご飯が食べたいなぁ...",
+             "少しおなかが減ったなぁ...."},
+            {QDateTime({2027, 1, 5}, {17, 59}), 2, "おなかが減ってきた....", "今日も一日ご苦労様でした。", "おかわり！"},
+            {QDateTime({2027, 1, 5}, {18, 0}), 2, "そろそろご飯が欲しいなぁ。", "今日も一日ご苦労様でした。", "おかわり！"},
+            {QDateTime({2027, 1, 5}, {23, 59}), 0, "ご飯がないと死んじゃうよ", "明日も早いんじゃないですか？もう寝ましょうよ",
+             "ご飯が食べたいなぁ...."}};
+        for (const auto& [when, eatFoods, hunger, greeting, feeding] : hours) {
+            rig.clock.now = when;
+            rig.model.pet.EatFoods = qint16(eatFoods);
+            rig.model.SpeechLine();
+            QCOMPARE(QStringList({s[0], s[1], s[4]}), QStringList({hunger, greeting, feeding}));
+        }
+        QCOMPARE(QStringList({s[6], s[7], s[23], s[34]}),
+                 QStringList({"今日は、27/01/05です", "只今の時刻は、23:59です", "御意見・御感想は、掲示板に書いてね",
+                              "ストレスは、数字が大きくなるほどたまっているんだ"}));
+        rig.clock.now.setTime(QTime(9, 5));
         rig.model.SpeechLine();
-        QCOMPARE(QStringList({s[0], s[1], s[5]}),
-                 QStringList({"まだ、ご飯は食べれるよ", "今日も一日がんばりましょう！", "水質汚濁は0.0%です。"}));
-        rig.clock.now.setTime(QTime(23, 59));
-        rig.model.SpeechLine();
-        QCOMPARE(QStringList({s[0], s[1]}),
-                 QStringList({"そろそろご飯が欲しいなぁ。", "明日も早いんじゃないですか？もう寝ましょうよ"}));
-        QCOMPARE(rig.random.randomizeCalls, 3);  // every call reseeds
+        QCOMPARE(s[7], QString("只今の時刻は、09:05です"));
+        QCOMPARE(rig.random.randomizeCalls, 10);  // every call reseeds
 
         // A full fish keeps the hunger line of earlier in the run; none yet: empty.
         FishRig full;
@@ -510,7 +593,7 @@ private slots:
         FishRig old;
         old.model.pet.FishName = " 太郎, \"二世\" ";  // survives one value per line
         old.model.pet.Sex = 1;
-        old.model.pet.Stress = 33;
+        old.model.pet.Stress = 101;
         old.model.pet.FormMode = 1;
         QVERIFY(old.model.PackTank());
         const QByteArray packed = ReadAll(old.model.MoveFilePath);
@@ -526,6 +609,7 @@ private slots:
 
         PetRecord expected = old.model.pet;
         expected.LastRunDay = packingDay;
+        expected.Stress = 0;  // the 101 below was repaired after the import, not before
         // What does not travel stays as the new side had it.
         std::tie(expected.FormLeft, expected.FormTop, expected.FormWidth, expected.FormHeight, expected.MinTray,
                  expected.Msgbox, expected.AutoFoods) = std::tuple(1500, 750, 6000, 4500, 1, 1, 2);
@@ -555,11 +639,12 @@ private slots:
     {
         const QStringList good{"14", "0.32", "13000", "1", "500", "3", "12990", "2026/01/01", "たま", "0",
                                "13000", "200", "1", "13000"};
-        // 13 lines, text in a number, a number beyond 16 bits, nothing.
-        QStringList wordInNumber = good, tooBig = good;
+        // 13 lines, text in a number, a number beyond 16 bits, no name, nothing.
+        QStringList wordInNumber = good, tooBig = good, noName = good;
         wordInNumber[4] = "たくさん";
         tooBig[11] = "70000";
-        for (const QStringList& lines : {good.mid(0, 13), wordInNumber, tooBig, QStringList()}) {
+        noName[8] = "";
+        for (const QStringList& lines : {good.mid(0, 13), wordInNumber, tooBig, noName, QStringList()}) {
             ModelRig side;
             Store({{"FishName", "先住魚"}, {"Speed", "800"}});
             const QByteArray bytes = *EncodeCp932(lines.isEmpty() ? "" : lines.join("\r\n") + "\r\n");
@@ -585,12 +670,13 @@ private slots:
         QCOMPARE(side.model.pet.FishName, QString("ななしの権兵衛"));
         QVERIFY(!QFile::exists(lower));
 
-        // The file stays when the fish cannot be stored.
+        // A fish that cannot be stored is not taken over at all; the file stays.
         ModelRig failing;
+        Store({{"FishName", "先住魚"}});
         QVERIFY(WriteAll(failing.model.MoveFilePath, packed));
         failing.registry.failWrites = true;
         failing.model.LoadPet(Screen1024);
-        QCOMPARE(failing.model.pet.FishName, QString("ななしの権兵衛"));
+        QCOMPARE(failing.model.pet.FishName, QString("先住魚"));
         QVERIFY(QFile::exists(failing.model.MoveFilePath));
         QVERIFY(!failing.dialogs.titles.contains("引っ越しました！"));
     }
@@ -702,7 +788,7 @@ private slots:
         // A second instance is refused before anything else.
         StartRig second;
         second.StoreFish();
-        second.host.otherInstance = true;
+        second.host.instance = InstanceState::AnotherRunning;
         second.host.arguments = {"/REGDEL"};
         QVERIFY_THROWS_EXCEPTION(ProgramEnded, second.Start());
         QCOMPARE(second.dialogs.texts, QStringList{"もう起動してるよ"});

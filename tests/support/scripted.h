@@ -215,13 +215,13 @@ struct FishRig : ModelRig {
 // Records what the start procedure asks of the program around it.
 class FakeHost : public StartupHost {
 public:
-    bool otherInstance = false;
+    InstanceState instance = InstanceState::Alone;
     QStringList arguments;
     QString folder;
     QStringList calls;
     QString caption, picture;
 
-    bool AnotherInstanceRunning() override { return otherInstance; }
+    InstanceState CheckInstance() override { return instance; }
     QStringList Arguments() const override { return arguments; }
     QString ProgramFolder() const override { return folder; }
     ScreenTwips Screen() const override { return {0, 0, 1024 * 15, 768 * 15}; }
