@@ -195,6 +195,14 @@ void frmMain::PrepareTank()
     setCursor(QCursor(picHandCur->pixmap(), 11, 1));
     ApplyOptions();
     mnuOptionTray->setEnabled(!tray_ || tray_->Available());
+    if (keptPlace_) {
+        PetRecord& kept = model_.pet;
+        kept.FormLeft = keptPlace_->left() * TwipsPerPixel;
+        kept.FormTop = keptPlace_->top() * TwipsPerPixel;
+        kept.FormWidth = keptPlace_->width() * TwipsPerPixel;
+        kept.FormHeight = keptPlace_->height() * TwipsPerPixel;
+        keptPlace_.reset();
+    }
     resize(pet.FormWidth / TwipsPerPixel, pet.FormHeight / TwipsPerPixel);
     move(pet.FormLeft / TwipsPerPixel, pet.FormTop / TwipsPerPixel);
 }

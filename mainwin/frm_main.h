@@ -6,6 +6,7 @@
 #include <QPixmap>
 #include <array>
 #include <functional>
+#include <optional>
 
 #include "model/seams.h"
 #include "model/vaspo.h"
@@ -156,6 +157,7 @@ private:
     qint64 shownPicture_ = 0;
     bool loaded_ = false;
     bool unloading_ = false;
+    std::optional<QRect> keptPlace_;
     int careBusy_ = 0;
     bool closePending_ = false;
 };

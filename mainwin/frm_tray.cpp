@@ -51,6 +51,10 @@ frmTray::frmTray(frmMain& main, Vaspo& model, QObject* parent) : QObject(parent)
 
     // Qt does not tell when the pointer rests on the icon, so the tip is
     // kept current whenever a value changes.
+    trayWatch_.setInterval(5000);
+    trayWatch_.setTimerType(Qt::VeryCoarseTimer);
+    connect(&trayWatch_, &QTimer::timeout, this, &frmTray::CheckTrayArea);
+
     connect(&model_, &Vaspo::EnergyChanged, this, &frmTray::RefreshTip);
     connect(&model_, &Vaspo::StressChanged, this, &frmTray::RefreshTip);
     connect(&model_, &Vaspo::WaterChanged, this, &frmTray::RefreshTip);
@@ -69,14 +73,39 @@ void frmTray::Form_Load()
     icon_ = new QSystemTrayIcon(QIcon(main_.ImgVaspoL[model_.pet.Sex]), this);
     icon_->setToolTip(PlainTip(QStringLiteral("ばすぽう - ") + model_.pet.FishName));
     connect(icon_, &QSystemTrayIcon::activated, this, &frmTray::Icon_Activated);
-    if (Available()) {
-        icon_->show();
+    icon_->installEventFilter(this);
+    trayArea_ = Available();
+    icon_->setVisible(trayArea_);
+    trayWatch_.start();
+}
+
+void frmTray::CheckTrayArea()
+{
+    const bool available = Available();
+    if (!icon_ || available == trayArea_) {
+        return;
     }
+    trayArea_ = available;
+    icon_->setVisible(available);
+    main_.mnuOptionTray->setEnabled(available);
+    if (!available && !main_.isVisible()) {
+        BringBackTank();
+    }
+}
+
+bool frmTray::eventFilter(QObject* watched, QEvent* event)
+{
+    // Where the platform tells that the pointer rests on the icon.
+    if (watched == icon_ && event->type() == QEvent::ToolTip) {
+        Form_MouseMove(MouseMoved);
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 void frmTray::Form_Unload()
 {
     singleClick_.stop();
+    trayWatch_.stop();
     if (icon_) {
         icon_->hide();
         delete icon_;

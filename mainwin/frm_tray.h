@@ -46,6 +46,13 @@ public:
     void ShowHiddenCaption();
     // Restores a minimised or hidden tank, normal and with the focus.
     void BringBackTank();
+    // A notification area may come after the program (panels often start
+    // later) or go away: the icon and the tray option follow it, and a tank
+    // hidden in a vanished area comes back.
+    void CheckTrayArea();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void Icon_Activated(QSystemTrayIcon::ActivationReason reason);
@@ -54,4 +61,6 @@ private:
     Vaspo& model_;
     QSystemTrayIcon* icon_ = nullptr;
     QTimer singleClick_;  // a first click may still become a double click
+    QTimer trayWatch_;
+    bool trayArea_ = false;
 };

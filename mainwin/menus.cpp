@@ -31,6 +31,7 @@ void frmMain::mnuFileNew_Click()
                        MsgAnswer::No) != MsgAnswer::Yes) {
         return;
     }
+    keptPlace_ = QRect(pos(), size());  // the new fish's tank comes back where this one was
     hide();
     loaded_ = false;  // until start-up shows the tank again there is no fish to save
     model_.ReleaseFish();

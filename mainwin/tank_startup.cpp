@@ -1,6 +1,9 @@
 #include "mainwin/tank_startup.h"
 
+#include <QDir>
 #include <QGuiApplication>
+#include <QStandardPaths>
+#include <QTemporaryFile>
 #include <QLabel>
 #include <QScreen>
 #include <QTimer>
@@ -8,11 +11,32 @@
 #include "mainwin/frm_main.h"
 #include "mainwin/frm_tray.h"
 #include "mainwin/instance_lock.h"
+#include "storage/file_helpers.h"
 
 TankStartup::TankStartup(frmMain& main, frmTray& tray, InstanceLock& lock, QStringList arguments,
                          QString programFolder)
     : main_(main), tray_(tray), lock_(lock), arguments_(std::move(arguments)), folder_(std::move(programFolder))
 {
+}
+
+QString TankStartup::UserDataFolder()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/OSKE/VASPO");
+}
+
+bool TankStartup::ProgramFolderWritable() const
+{
+    // Tried, not judged by the permission bits: a read-only mount says no too.
+    QTemporaryFile probe(folder_ + QStringLiteral("/.vaspo-XXXXXX"));
+    return probe.open();
+}
+
+QString TankStartup::HelpFile() const
+{
+    // Beside the program first, then where an installation puts it.
+    const QString beside = folder_ + QLatin1Char('/') + vaspo::HelpFileName;
+    const QString installed = QDir(folder_).filePath(QStringLiteral(VASPO_INSTALLED_DATA_DIR "/") + vaspo::HelpFileName);
+    return FileExists(beside) || !FileExists(installed) ? beside : QDir::cleanPath(installed);
 }
 
 InstanceState TankStartup::CheckInstance()
@@ -22,11 +46,18 @@ InstanceState TankStartup::CheckInstance()
 
 ScreenTwips TankStartup::Screen() const
 {
-    // The whole desktop, so that a tank kept on a second monitor stays there.
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    const QRect desktop = screen ? screen->virtualGeometry() : QRect(0, 0, 1024, 768);
-    return {desktop.left() * TwipsPerPixel, desktop.top() * TwipsPerPixel, desktop.width() * TwipsPerPixel,
-            desktop.height() * TwipsPerPixel};
+    // Every screen, so that a tank kept on a second monitor stays there.
+    const auto twips = [](const QRect& pixels) {
+        return QRect(pixels.topLeft() * TwipsPerPixel, pixels.size() * TwipsPerPixel);
+    };
+    ScreenTwips desktop{twips(QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->geometry()
+                                                               : QRect(0, 0, 1024, 768))};
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        if (screen != QGuiApplication::primaryScreen()) {
+            desktop.screens.append(twips(screen->geometry()));
+        }
+    }
+    return desktop;
 }
 
 void TankStartup::PrepareTank()

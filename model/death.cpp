@@ -1,3 +1,5 @@
+#include <QDir>
+
 #include "model/history_log.h"
 #include "model/vaspo.h"
 #include "storage/registry.h"
@@ -28,6 +30,7 @@ void Vaspo::PetDies()
     dying_ = true;
     emit Dying();
     // A history that cannot be written must not keep the fish alive.
+    QDir().mkpath(AppFolder);
     AppendHistoryBlock(AppFolder + vaspo::HistoryFileName,
                        HistoryBlock(pet, clock_.Now().date(), DayNumber()));
     registry_.DeleteRegKey(vaspo::KeyParent, vaspo::KeyName);

@@ -97,6 +97,7 @@ void TakeOver(PetRecord& pet, const MovedFish& moved)
 
 bool Vaspo::PackTank()
 {
+    QDir().mkpath(AppFolder);
     QSaveFile file(MoveFilePath);
     if (!file.open(QIODevice::WriteOnly) || file.write(MoveFileBytes(pet, DayNumber())) < 0 || !file.commit()) {
         // Without the file the fish would be lost: keep it where it is.

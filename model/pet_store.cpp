@@ -1,5 +1,6 @@
 #include <QDir>
 #include <QFile>
+#include <algorithm>
 
 #include "model/move_file.h"
 #include "model/vaspo.h"
@@ -107,21 +108,31 @@ void Vaspo::LoadPet(const ScreenTwips& screen)
     ApplyLoadRepairs(screen);
 }
 
-void Vaspo::ApplyLoadRepairs(const ScreenTwips& screen)
+void Vaspo::ApplyLoadRepairs(const ScreenTwips& desktop)
 {
-    // Positions are judged against the whole desktop, which may start left
-    // of or above the primary screen.
-    if (pet.FormHeight > screen.height || pet.FormHeight <= 0) {
-        pet.FormHeight = Halved(screen.height);
+    // A place counts as on the desktop when it lies on any of its screens
+    // (their far edges included); sizes come from that screen.
+    const auto holds = [this](const QRect& screen) {
+        return pet.FormLeft >= screen.left() && pet.FormLeft - screen.left() <= screen.width() &&
+               pet.FormTop >= screen.top() && pet.FormTop - screen.top() <= screen.height();
+    };
+    const QRect primary = desktop.screens.value(0);
+    const auto home = std::find_if(desktop.screens.cbegin(), desktop.screens.cend(), holds);
+    const QRect screen = home == desktop.screens.cend() ? primary : *home;
+    if (pet.FormHeight > screen.height() || pet.FormHeight <= 0) {
+        pet.FormHeight = Halved(screen.height());
     }
-    if (pet.FormWidth > screen.width || pet.FormWidth <= 0) {
-        pet.FormWidth = Halved(screen.width);
+    if (pet.FormWidth > screen.width() || pet.FormWidth <= 0) {
+        pet.FormWidth = Halved(screen.width());
     }
-    if (pet.FormTop > screen.top + screen.height || pet.FormTop < screen.top) {
-        pet.FormTop = screen.top + Halved(screen.height - pet.FormHeight);
-    }
-    if (pet.FormLeft > screen.left + screen.width || pet.FormLeft < screen.left) {
-        pet.FormLeft = screen.left + Halved(screen.width - pet.FormWidth);
+    if (home == desktop.screens.cend()) {
+        // Off every screen: each way that is off the primary one is centred on it.
+        if (pet.FormTop > primary.top() + primary.height() || pet.FormTop < primary.top()) {
+            pet.FormTop = primary.top() + Halved(primary.height() - pet.FormHeight);
+        }
+        if (pet.FormLeft > primary.left() + primary.width() || pet.FormLeft < primary.left()) {
+            pet.FormLeft = primary.left() + Halved(primary.width() - pet.FormWidth);
+        }
     }
 
     const qint32 today = DayNumber();
@@ -191,7 +202,12 @@ void Vaspo::SavePet()
 
 void Vaspo::ImportMoveFile()
 {
-    const QString found = FindFileIgnoringCase(MoveFilePath);
+    QString found = FindFileIgnoringCase(MoveFilePath);
+    QString named = MoveFilePath;
+    if (found.isEmpty() && !OtherFolder.isEmpty()) {
+        named = OtherFolder + vaspo::MoveFileName;
+        found = FindFileIgnoringCase(named);
+    }
     if (found.isEmpty()) {
         return;
     }
@@ -229,7 +245,7 @@ void Vaspo::ImportMoveFile()
                 title, MsgIcon::Exclamation);
         return;
     }
-    Message(QDir::toNativeSeparators(MoveFilePath) + QStringLiteral("は削除されました"), QStringLiteral("引っ越しました！"),
+    Message(QDir::toNativeSeparators(named) + QStringLiteral("は削除されました"), QStringLiteral("引っ越しました！"),
             MsgIcon::Information);
 }
 

@@ -34,6 +34,14 @@ const QStringList Welcome{
     QStringLiteral("どうぞ、ばすぽうをどうぞよろしく！"),
 };
 
+QString WithSeparator(QString folder)
+{
+    if (!folder.endsWith(QLatin1Char('/'))) {
+        folder += QLatin1Char('/');
+    }
+    return folder;
+}
+
 bool IsRegDelOption(const QStringList& arguments)
 {
     return arguments.size() == 1 && arguments.first().toUpper() == QStringLiteral("/REGDEL");
@@ -72,11 +80,14 @@ void Vaspo::StartProcedure(StartupHost& host)
                 MsgIcon::Information);
     }
 
-    AppFolder = host.ProgramFolder();
-    if (!AppFolder.endsWith(QLatin1Char('/'))) {
-        AppFolder += QLatin1Char('/');
-    }
-    HelpFile = AppFolder + vaspo::HelpFileName;
+    // Beside the program when it may write there (a copy of its own),
+    // else in the user's data folder (installed for everybody).
+    const QString program = WithSeparator(host.ProgramFolder());
+    const QString data = WithSeparator(host.DataFolder());
+    const bool portable = host.ProgramFolderWritable();
+    AppFolder = portable ? program : data;
+    OtherFolder = portable ? data : program;
+    HelpFile = host.HelpFile();
     MoveFilePath = AppFolder + vaspo::MoveFileName;
 
     LoadPet(host.Screen());

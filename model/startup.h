@@ -13,6 +13,10 @@ public:
     virtual InstanceState CheckInstance() = 0;
     virtual QStringList Arguments() const = 0;  // without the program itself
     virtual QString ProgramFolder() const = 0;
+    virtual bool ProgramFolderWritable() const = 0;
+    // Where the program keeps its files when its own folder is not writable.
+    virtual QString DataFolder() const = 0;
+    virtual QString HelpFile() const = 0;
     virtual ScreenTwips Screen() const = 0;
 
     // Cursor, fish pictures, on-top mode, option check marks and the stored

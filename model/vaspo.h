@@ -5,6 +5,7 @@
 
 #include <QDate>
 #include <QObject>
+#include <QRect>
 #include <QString>
 #include <array>
 
@@ -17,12 +18,11 @@ class QLocale;
 class RegistryAccess;
 class StartupHost;
 
-// The screen (the whole desktop) in twips.
+// The desktop's screens in twips; the first is the primary one.
 struct ScreenTwips {
-    qint32 left = 0;
-    qint32 top = 0;
-    qint32 width = 0;
-    qint32 height = 0;
+    QList<QRect> screens;
+    ScreenTwips(std::initializer_list<QRect> all) : screens(all) {}
+    ScreenTwips(qint32 left, qint32 top, qint32 width, qint32 height) : screens{QRect(left, top, width, height)} {}
 };
 
 inline constexpr int TwipsPerPixel = 15;
@@ -62,7 +62,8 @@ public:
     Vaspo(Clock& clock, RandomSource& random, Dialogs& dialogs, ProgramEnd& end, RegistryAccess& registry);
 
     PetRecord pet;
-    QString AppFolder;     // ends with a separator
+    QString AppFolder;     // ends with a separator; made when first written to
+    QString OtherFolder;   // the one of program and data folder not chosen; a move file is looked for there too
     QString MoveFilePath;
     QString HelpFile;
     qint16 NoSave = 0;

@@ -91,6 +91,7 @@ QPixmap frmPhoto::TankAsShown(const QRect& outer) const
 void frmPhoto::cmbPhotoPrn_Click()
 {
     const QString path = main_.model().PhotoPath();
+    QDir().mkpath(main_.model().AppFolder);
     QSaveFile file(path);
     // 24 bits a pixel: what every viewer reads.
     const bool saved = file.open(QIODevice::WriteOnly) &&

@@ -14,6 +14,8 @@ used.
 
 import math
 import os
+import struct
+import zlib
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 
@@ -649,6 +651,49 @@ QUANTITIES = {
 }
 
 
+# ---------------------------------------------------------------------------
+# the desktop's icons: the program icon as PNG at the theme's sizes, scaled
+# without smoothing so that the pixel art stays crisp
+# ---------------------------------------------------------------------------
+
+ICON_SIZES = (16, 22, 24, 32, 48, 64, 128, 256)
+APP_ID = "org.example.vaspo"
+
+
+def hex_rgba(colour):
+    if colour is None:
+        return (0, 0, 0, 0)
+    v = colour.lstrip("#")
+    return (int(v[0:2], 16), int(v[2:4], 16), int(v[4:6], 16), 255)
+
+
+def write_png(path, rows):
+    """rows: lists of (r, g, b, a); written as 8-bit RGBA."""
+    h, w = len(rows), len(rows[0])
+    raw = b"".join(b"\x00" + bytes(c for px in row for c in px) for row in rows)
+
+    def chunk(kind, data):
+        body = kind + data
+        return struct.pack(">I", len(data)) + body + struct.pack(">I", zlib.crc32(body) & 0xFFFFFFFF)
+
+    png = b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", struct.pack(">IIBBBBB", w, h, 8, 6, 0, 0, 0))
+    png += chunk(b"IDAT", zlib.compress(raw, 9)) + chunk(b"IEND", b"")
+    os.makedirs(os.path.dirname(path), exist_ok=True)
+    with open(path, "wb") as f:
+        f.write(png)
+
+
+def nearest(grid, size):
+    h, w = len(grid), len(grid[0])
+    return [[grid[y * h // size][x * w // size] for x in range(size)] for y in range(size)]
+
+
+def write_theme_icons(grid, colours):
+    for size in ICON_SIZES:
+        rows = [[hex_rgba(colours[c][1] if c else None) for c in row] for row in nearest(grid, size)]
+        write_png(os.path.join(HERE, "..", "icons", "hicolor", "%dx%d" % (size, size), "apps", APP_ID + ".png"), rows)
+
+
 def main():
     for sex in ("male", "female"):
         g, colours = fish(sex)
@@ -658,6 +703,7 @@ def main():
     write_xpm("hand_cursor.xpm", g, colours)
     g, colours = icon()
     write_xpm("vaspo_icon.xpm", g, colours)
+    write_theme_icons(g, colours)
     for name, draw in (("hand_rock", hand_rock), ("hand_paper", hand_paper), ("hand_scissors", hand_scissors),
                        ("food_jellyfish", food_jellyfish), ("food_squid", food_squid),
                        ("food_shrimp", food_shrimp), ("food_fortune", food_fortune)):

@@ -359,6 +359,7 @@ private slots:
         QCOMPARE(QStringList({renewed.main.windowTitle(), renewed.tray.ToolTip()}),
                  QStringList({"二代目 - ばすぽう", "ばすぽう - 二代目"}));
         QCOMPARE(renewed.main.ImgVaspo->pos(), place);  // the same window and swimming state
+        QCOMPARE(std::tuple(renewed.main.pos(), renewed.model.pet.FormLeft), std::tuple(QPoint(100, 100), 1500));
         QVERIFY(renewed.main.ShowsPicture(renewed.main.ImgVaspoL[1]));  // a female now
     }
 
@@ -440,6 +441,10 @@ private slots:
         rig.model.pet.Stress = 50;
         rig.model.ChangeEnergy(0);  // a value changes: the tip follows
         QCOMPARE(rig.tray.ToolTip(), TrayValuesTip(rig.model.pet));
+        rig.model.pet.Stress = -3;  // and the pointer resting on the icon refreshes it
+        QHelpEvent rest(QEvent::ToolTip, {}, {});
+        QCoreApplication::sendEvent(rig.tray.findChild<QSystemTrayIcon*>(), &rest);
+        QCOMPARE(rig.tray.ToolTip(), TrayValuesTip(rig.model.pet));
     }
 
     void hidingInTheTrayAndItsMenu()
@@ -490,6 +495,18 @@ private slots:
         rig.main.showMinimized();
         QCoreApplication::processEvents();
         QCOMPARE(std::tuple(rig.main.isVisible(), rig.main.isMinimized()), std::tuple(true, true));
+
+        // A panel that starts later brings the option back; one that goes away gives the tank back.
+        rig.trayAvailable = true;
+        rig.tray.CheckTrayArea();
+        QVERIFY(rig.main.mnuOptionTray->isEnabled());
+        rig.main.showNormal();
+        rig.tray.mnuTray_Click();  // into the notification area
+        QVERIFY(!rig.main.isVisible());
+        rig.trayAvailable = false;
+        rig.tray.CheckTrayArea();
+        QCOMPARE(std::tuple(rig.main.isVisible(), rig.main.isMinimized(), rig.main.mnuOptionTray->isEnabled()),
+                 std::tuple(true, false, false));
     }
 
     void helpMenu()

@@ -120,17 +120,24 @@ private slots:
         odd.model.LoadPet({0, 0, 15345, 11505});
         QCOMPARE(std::tuple(odd.model.pet.FormWidth, odd.model.pet.FormHeight), std::tuple(7672, 5752));
 
-        // Positions on a second monitor stay.
-        ModelRig wide;
-        Store({{"FormLeft", QString::number(1500 * 15)}, {"FormTop", QString::number(100 * 15)},
-               {"FormWidth", QString::number(400 * 15)}, {"FormHeight", QString::number(300 * 15)}});
-        wide.model.LoadPet({0, 0, 2048 * 15, 768 * 15});
-        QCOMPARE(std::tuple(wide.model.pet.FormLeft, wide.model.pet.FormTop), std::tuple(1500 * 15, 100 * 15));
-        // A desktop that reaches left of the primary screen.
-        ModelRig left;
-        Store({{"FormLeft", QString::number(-800 * 15)}});
-        left.model.LoadPet({-1024 * 15, 0, 2048 * 15, 768 * 15});
-        QCOMPARE(left.model.pet.FormLeft, -800 * 15);
+        // Two screens of 1920 pixels, the second one right of the primary: a new fish's tank is half of
+        // one screen; a place on either stays; a place on neither is centred on the primary, that way.
+        const ScreenTwips two{QRect(0, 0, 1920 * 15, 1080 * 15), QRect(1920 * 15, -300 * 15, 1920 * 15, 1080 * 15)};
+        const QList<std::tuple<qint32, qint32, qint32, qint32, qint32>> places{
+            // left, top (pixels) -> left, top, width (twips)
+            {0, 0, 0, 0, 960 * 15},
+            {2500, -200, 2500 * 15, -200 * 15, 400 * 15},
+            {5000, 100, (1920 - 400) * 15 / 2, 100 * 15, 400 * 15}};
+        for (const auto& [left, top, keptLeft, keptTop, width] : places) {
+            ModelRig rig;
+            if (left || top) {
+                Store({{"FormLeft", QString::number(left * 15)}, {"FormTop", QString::number(top * 15)},
+                       {"FormWidth", QString::number(400 * 15)}, {"FormHeight", QString::number(300 * 15)}});
+            }
+            rig.model.LoadPet(two);
+            QCOMPARE(std::tuple(left, rig.model.pet.FormLeft, rig.model.pet.FormTop, rig.model.pet.FormWidth),
+                     std::tuple(left, keptLeft, keptTop, width));
+        }
 
         // Value names are read whatever their letter case.
         ModelRig cased;
@@ -795,6 +802,33 @@ private slots:
         QCOMPARE(second.dialogs.titles, QStringList{"一匹で十分なの"});
         QVERIFY(second.model.pet.FishName.isEmpty());  // nothing loaded
         QVERIFY(second.KeyExists());
+    }
+
+    void aReadOnlyProgramFolderSendsTheFilesToTheDataFolder()
+    {
+        FishRig old;
+        QVERIFY(old.model.PackTank());
+        const QByteArray packed = ReadAll(old.model.MoveFilePath);
+        for (const bool besideProgram : {false, true}) {
+            StartRig rig;
+            rig.host.writable = false;
+            rig.host.dataFolder = rig.config.path() + "/data/OSKE/VASPO";
+            // A move file is taken over from either folder.
+            const QString waiting = (besideProgram ? rig.host.folder : rig.host.dataFolder) + "/VASPO.MNB";
+            QVERIFY(QDir().mkpath(QFileInfo(waiting).absolutePath()) && WriteAll(waiting, packed));
+            rig.Start();
+            QCOMPARE(std::tuple(rig.model.pet.FishName, QFile::exists(waiting), rig.model.AppFolder),
+                     std::tuple(QString("ななしの権兵衛"), false, rig.host.dataFolder + "/"));
+            QCOMPARE(rig.dialogs.texts.last(), QDir::toNativeSeparators(waiting) + "は削除されました");
+        }
+        StartRig rig;
+        rig.host.writable = false;
+        rig.host.dataFolder = rig.config.path() + "/data";
+        rig.StoreFish();
+        rig.Start();
+        QVERIFY(rig.model.PhotoPath().startsWith(rig.host.dataFolder + "/"));
+        QVERIFY(rig.model.PackTank());  // the folder is made when first needed
+        QVERIFY(QFile::exists(rig.host.dataFolder + "/VASPO.MNB") && !QFile::exists(rig.host.folder + "/VASPO.MNB"));
     }
 
     void backgroundPictureOnlyWhenItsFileExists()

@@ -217,13 +217,17 @@ class FakeHost : public StartupHost {
 public:
     InstanceState instance = InstanceState::Alone;
     QStringList arguments;
-    QString folder;
+    QString folder, dataFolder;
+    bool writable = true;
     QStringList calls;
     QString caption, picture;
 
     InstanceState CheckInstance() override { return instance; }
     QStringList Arguments() const override { return arguments; }
     QString ProgramFolder() const override { return folder; }
+    bool ProgramFolderWritable() const override { return writable; }
+    QString DataFolder() const override { return dataFolder; }
+    QString HelpFile() const override { return folder + "/VASPO.HLP"; }
     ScreenTwips Screen() const override { return {0, 0, 1024 * 15, 768 * 15}; }
     void PrepareTank() override { calls.append("prepare"); }
     void SetBackgroundPicture(const QString& path) override

@@ -1,0 +1,60 @@
+// Fuzz target: any bytes as the stored settings file. Checking the store,
+// loading the record and catching up on the days must neither crash nor
+// overflow, and must leave a record within its ranges.
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <cstdint>
+#include <cstdlib>
+
+#include "support/scripted.h"
+
+namespace {
+
+QTemporaryDir* folder = nullptr;
+
+bool WithinRanges(const PetRecord& pet)
+{
+    return pet.Speed <= 1000 && pet.Stress >= -100 && pet.Stress <= 100 && pet.WaterConc >= 1 &&
+           pet.WaterConc <= 255 && pet.EatFoods >= 0 && pet.AutoFoods >= 0 && pet.AutoFoods <= 7 &&
+           (pet.Sex == 0 || pet.Sex == 1);
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
+{
+    static QCoreApplication application(*argc, *argv);
+    folder = new QTemporaryDir;
+    qputenv("XDG_CONFIG_HOME", folder->path().toUtf8());
+    QDir().mkpath(folder->path() + QStringLiteral("/OSKE"));
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    const QString file = RegKeyFilePath(vaspo::KeyPath);
+    WriteAll(file, QByteArray(reinterpret_cast<const char*>(data), qsizetype(size)));
+    ScriptedClock clock;
+    ScriptedRandom random;
+    ScriptedDialogs dialogs;
+    ThrowingEnd end;
+    RegistryAccess registry;
+    FakeMainWindow window;
+    Vaspo model(clock, random, dialogs, end, registry);
+    model.AttachMainWindow(&window);
+    model.AppFolder = folder->path() + QLatin1Char('/');
+    model.MoveFilePath = model.AppFolder + vaspo::MoveFileName;
+    CheckRegKey(vaspo::KeyPath, {QStringLiteral("FishName"), QStringLiteral("Version")});
+    model.LoadPet({0, 0, 1024 * 15, 768 * 15});
+    try {
+        model.DailyUpdate(0);
+        if (!WithinRanges(model.pet)) {
+            std::abort();
+        }
+    } catch (const ProgramEnded&) {
+        QFile::remove(model.AppFolder + vaspo::HistoryFileName);  // the fish died: its history would only grow
+    }
+    return 0;
+}
