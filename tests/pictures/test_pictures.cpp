@@ -66,8 +66,9 @@ private slots:
         QCOMPARE(QDir(rig.Folder()).entryList({"*.bmp"}), QStringList("20261206.bmp"));
         QCOMPARE(QImage(rig.model.PhotoPath()).pixelColor(inner + QPoint(100, 50)), QColor(Qt::blue));
 
-        // A folder that cannot be written is told, and nothing else happens.
-        rig.model.AppFolder = rig.Folder() + "missing/";
+        // A folder that cannot be written (a file stands in its place) is told, and nothing else happens.
+        QVERIFY(WriteAll(rig.Folder() + "taken", "a file"));
+        rig.model.AppFolder = rig.Folder() + "taken/";
         camera->cmbPhotoPrn_Click();
         QCOMPARE(std::tuple(rig.dialogs.shown.size(), rig.dialogs.shown.value(0).icon), std::tuple(1, MsgIcon::Critical));
         QVERIFY(rig.dialogs.texts[0].startsWith(rig.model.PhotoPath()));
