@@ -2,7 +2,9 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <QEvent>
 #include <QWidget>
+#include <functional>
 
 #include "mainwin/widget_order.h"
 #include "model/vaspo.h"
@@ -38,6 +40,54 @@ QPoint KeptInside(QPoint place, const QSize& outer, const QRect& screen)
 QPoint BesideTankCorner(const QWidget* tank)
 {
     return tank->pos() + QPoint(Pixels(BesideTank), Pixels(BesideTank));
+}
+
+bool Framed(const QWidget* window)
+{
+    return window->isVisible() && window->frameGeometry() != window->geometry();
+}
+
+// The window system tells a window's frame only once it shows the window,
+// and may put a window placed before by its inner corner; so the place is
+// taken once more when the true frame is known.
+class PlaceWhenFramed : public QObject {
+public:
+    PlaceWhenFramed(QWidget* window, std::function<void()> place) : QObject(window), window_(window), place_(std::move(place))
+    {
+        window->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        const QEvent::Type type = event->type();
+        const bool shown = type == QEvent::Move || type == QEvent::Resize || type == QEvent::Show ||
+                           type == QEvent::Paint || type == QEvent::WindowActivate;
+        if (shown && Framed(window_)) {
+            window_->removeEventFilter(this);
+            deleteLater();
+            place_();
+        }
+        return false;
+    }
+
+private:
+    QWidget* window_;
+    std::function<void()> place_;
+};
+
+// Places now and, for a window not shown yet, again once it is framed.
+void Place(QWidget* window, const std::function<void()>& place)
+{
+    place();
+    static const char* const Pending = "vaspoPlaceWhenFramed";
+    if (!window->isVisible() && !window->property(Pending).toBool()) {
+        window->setProperty(Pending, true);
+        new PlaceWhenFramed(window, [window, place] {
+            window->setProperty(Pending, false);
+            place();
+        });
+    }
 }
 
 }  // namespace
@@ -80,28 +130,28 @@ QSize OuterSize(const QWidget* window, const QWidget* tank)
 void PlacePopup(QWidget* popup, const QWidget* tank)
 {
     const QRect screen = ScreenOf(tank);
-    if (!TankIsNormal(tank)) {
-        // By the client size, as the tank's own forms always were.
-        popup->move(KeptInside(screen.topLeft() + QPoint((screen.width() - popup->width()) / 2,
-                                                         (screen.height() - popup->height()) / 2),
-                               OuterSize(popup, tank), screen));
-        return;
-    }
-    popup->move(KeptInside(BesideTankCorner(tank), OuterSize(popup, tank), screen));
+    // Where the tank is not to be seen, by the client size, as always; else beside it.
+    const QPoint corner = TankIsNormal(tank) ? BesideTankCorner(tank)
+                                             : screen.topLeft() + QPoint((screen.width() - popup->width()) / 2,
+                                                                         (screen.height() - popup->height()) / 2);
+    Place(popup, [=] { popup->move(KeptInside(corner, OuterSize(popup, tank), screen)); });
 }
 
 void PlaceBesideTank(QWidget* window, const QWidget* tank, bool pullInside)
 {
     const QPoint corner = BesideTankCorner(tank);
-    window->move(pullInside ? KeptInside(corner, OuterSize(window, tank), ScreenOf(tank)) : corner);
+    const QRect screen = ScreenOf(tank);
+    Place(window, [=] { window->move(pullInside ? KeptInside(corner, OuterSize(window, tank), screen) : corner); });
 }
 
 void CentreOnScreen(QWidget* window, const QWidget* tank)
 {
     const QRect screen = ScreenOf(tank);
-    const QSize outer = OuterSize(window, tank);
-    window->move(screen.left() + (screen.width() - outer.width()) / 2,
-                 screen.top() + (screen.height() - outer.height()) / 2);
+    Place(window, [=] {
+        const QSize outer = OuterSize(window, tank);
+        window->move(screen.left() + (screen.width() - outer.width()) / 2,
+                     screen.top() + (screen.height() - outer.height()) / 2);
+    });
 }
 
 void ShowOnTop(QWidget* window)
