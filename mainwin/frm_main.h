@@ -145,6 +145,12 @@ private:
     void CreateMenus();
     void FollowModel();
     void SetValueText(QLabel* label, const QString& text);
+    // Out of sight (minimised or hidden) the fish swims on in numbers only;
+    // its picture is put in place when the tank is seen again.
+    bool OutOfSight() const { return !isVisible() || isMinimized(); }
+    QPoint FishPos() const;
+    void SetFishPos(const QPoint& place);
+    void SyncFishPicture();
     bool CloseMustWait();
     void ShowFishPicture(const QPixmap& picture);
     void BlowBubbles(int x0, int w, int h);
@@ -158,6 +164,7 @@ private:
     bool loaded_ = false;
     bool unloading_ = false;
     std::optional<QRect> keptPlace_;
+    std::optional<QPoint> unseenFish_;
     int careBusy_ = 0;
     bool closePending_ = false;
 };

@@ -23,6 +23,7 @@ void frmMain::Form_Resize()
         }
         return;
     }
+    SyncFishPicture();
     const int tankWidth = Tank->width();
     const int tankHeight = Tank->height();
     QPoint fish = ImgVaspo->pos();

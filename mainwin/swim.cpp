@@ -51,8 +51,10 @@ void frmMain::SwimStep()
         return;
     }
 
-    const int x0 = ImgVaspo->x();
-    const int y0 = ImgVaspo->y();
+    SyncFishPicture();
+    const QPoint at = FishPos();
+    const int x0 = at.x();
+    const int y0 = at.y();
     if (DirX == 1 && !ShowsPicture(ImgVaspoR[pet.Sex])) {
         ShowFishPicture(ImgVaspoR[pet.Sex]);
     } else if (DirX == -1 && !ShowsPicture(ImgVaspoL[pet.Sex])) {
@@ -67,13 +69,13 @@ void frmMain::SwimStep()
     }
     ++SwimCount;
 
-    ImgVaspo->move(x0 + 4 * DirX, y0 + DirY);
+    SetFishPos(QPoint(x0 + 4 * DirX, y0 + DirY));
 
     random.Randomize();
     const int a = RandomTurn();
     const int b = RandomTurn();
-    const int left = ImgVaspo->x();
-    const int top = ImgVaspo->y();
+    const int left = x0 + 4 * DirX;
+    const int top = y0 + DirY;
     if (left < 0 || left > tankWidth - w || (a == 0 && SwimCount > 10)) {
         DirX = qint16(-DirX);
     }
@@ -82,16 +84,41 @@ void frmMain::SwimStep()
     }
 }
 
+QPoint frmMain::FishPos() const
+{
+    return unseenFish_ ? *unseenFish_ : ImgVaspo->pos();
+}
+
+void frmMain::SetFishPos(const QPoint& place)
+{
+    if (OutOfSight()) {
+        unseenFish_ = place;
+    } else {
+        ImgVaspo->move(place);
+    }
+}
+
+void frmMain::SyncFishPicture()
+{
+    if (unseenFish_ && !OutOfSight()) {
+        ImgVaspo->move(*unseenFish_);
+        unseenFish_.reset();
+    }
+}
+
 void frmMain::BlowBubbles(int x0, int w, int h)
 {
     RandomSource& random = model_.random();
-    const int top = ImgVaspo->y();
+    const int top = FishPos().y();
+    const bool seen = !OutOfSight();  // rings drawn on a tank out of sight would only pile up
     for (int bubble = 4; bubble <= 10; bubble += 2) {
         const int radius = Int(h / 15.0);
         int x = DirX == 1 ? x0 + w : x0;
         x += DirX * Int(random.Rnd() * (6 * radius - radius / 2.0 + 1) + radius / 2.0);
         const int y = (top + h) - Int(random.Rnd() * (2 * h / 3.0 - h / 3.0 + 1) + h / 3.0);
-        Tank->DrawBubble(x, y, radius);
+        if (seen) {
+            Tank->DrawBubble(x, y, radius);
+        }
     }
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 // The real clock and random generator.
 
-#include <random>
+#include <array>
+#include <cstdint>
 
 #include "model/seams.h"
 
@@ -10,6 +11,8 @@ public:
     QDateTime Now() const override;
 };
 
+// xoshiro256**: small and fast, so that reseeding it from the clock several
+// times a tick costs next to nothing, as a tank that idles for months must.
 class SystemRandom : public RandomSource {
 public:
     SystemRandom();
@@ -17,5 +20,8 @@ public:
     double Rnd() override;
 
 private:
-    std::mt19937_64 engine_;
+    std::uint64_t Next();
+    void Seed(std::uint64_t value);
+
+    std::array<std::uint64_t, 4> state_{};
 };

@@ -211,6 +211,22 @@ private slots:
         QVERIFY(turning.main.ShowsPicture(turning.main.ImgVaspoR[0]));
     }
 
+    void outOfSightTheFishSwimsOnWithoutDrawing()
+    {
+        Swimming rig;  // heading left and up; the draws of 0.5 neither turn it nor blow bubbles early
+        rig.main.ImgVaspo->move(150, 80);
+        rig.tray.mnuTray_Click();  // into the notification area
+        rig.main.SwimCount = 21;
+        rig.random.draws = {0.1};  // bubbles would come now
+        rig.main.SwimStep();
+        rig.main.SwimStep();
+        QCOMPARE(std::tuple(rig.main.ImgVaspo->pos(), rig.main.Tank->PendingBubbles()),
+                 std::tuple(QPoint(150, 80), 0));
+        rig.tray.mnuTray_Click();
+        rig.main.SwimStep();
+        QCOMPARE(rig.main.ImgVaspo->pos(), QPoint(150 - 12, 80 - 3));
+    }
+
     void fishGrowsWithAge()
     {
         for (const auto& [days, size] : {std::pair{0, 33}, std::pair{9, 33}, std::pair{10, 34}, std::pair{100, 43}}) {
