@@ -8,20 +8,6 @@
 #include "mainwin/dialog_frame.h"
 #include "mainwin/frm_main.h"
 
-namespace {
-
-// One window of a kind: a second opening shows the same one again.
-template <typename Window, typename... Args>
-Window* Reopen(QPointer<Window>& window, Args&... args)
-{
-    if (!window) {
-        window = new Window(args...);
-    }
-    return window;
-}
-
-}  // namespace
-
 CareWindows::CareWindows(frmMain& main) : main_(main), model_(main.model())
 {
     main.EnableItem(main.mnuCareFood, [this] { mnuCareFood_Click(); });
@@ -69,7 +55,7 @@ void CareWindows::mnuCareFood_Click()
     if (food_ && food_->Feeding()) {
         return;  // the food is still sinking
     }
-    frmFood* food = Reopen(food_, main_);
+    frmFood* food = OpenOnce<frmFood>(food_, main_);
     PlaceBesideTank(food, &main_, true);
     ShowOnTop(food);
 }
@@ -81,7 +67,7 @@ void CareWindows::mnuCareWater_Click()
                        QStringLiteral("ダメなのぉ...."), MsgIcon::Critical);
         return;
     }
-    frmWater* water = Reopen(water_, main_);
+    frmWater* water = OpenOnce<frmWater>(water_, main_);
     PlaceBesideTank(water, &main_, true);
     ShowOnTop(water);
 }
@@ -104,7 +90,7 @@ void CareWindows::mnuCareAutoFoods_Click()
 
 void CareWindows::OpenFeeder(bool pullInside)
 {
-    frmAutoFoods* feeder = Reopen(feeder_, model_);
+    frmAutoFoods* feeder = OpenOnce<frmAutoFoods>(feeder_, model_);
     PlaceBesideTank(feeder, &main_, pullInside);
     ShowOnTop(feeder);
 }

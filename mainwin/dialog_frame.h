@@ -33,3 +33,13 @@ void CentreOnScreen(QWidget* window, const QWidget* tank);
 
 // Shows a modeless window above all ordinary windows, with the focus.
 void ShowOnTop(QWidget* window);
+
+// One window of a kind: made when there is none, else the one there is.
+template <typename Window, typename Pointer, typename... Args>
+Window* OpenOnce(Pointer& window, Args&... args)
+{
+    if (!window) {
+        window = new Window(args...);
+    }
+    return window;
+}

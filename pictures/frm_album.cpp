@@ -8,7 +8,7 @@
 
 #include "mainwin/dialog_frame.h"
 #include "mainwin/frm_main.h"
-#include "storage/file_helpers.h"
+#include "pictures/file_list.h"
 
 namespace {
 
@@ -43,14 +43,12 @@ frmALBUM::frmALBUM(frmMain& main) : main_(main)
 void frmALBUM::Form_Load()
 {
     folder_ = main_.model().AppFolder;
-    flbALBUM->clear();
-    flbALBUM->addItems(FilesMatching(folder_, {QStringLiteral("1*.BMP"), QStringLiteral("2*.BMP")}));
+    ListFiles(flbALBUM, folder_, {QStringLiteral("1*.BMP"), QStringLiteral("2*.BMP")});
 }
 
 QString frmALBUM::SelectedPath() const
 {
-    const QListWidgetItem* item = flbALBUM->currentItem();
-    return item && item->isSelected() ? QDir(folder_).filePath(item->text()) : QString();
+    return SelectedFile(flbALBUM, folder_);
 }
 
 void frmALBUM::flbALBUM_Click()

@@ -11,7 +11,7 @@
 
 #include "mainwin/dialog_frame.h"
 #include "mainwin/frm_main.h"
-#include "storage/file_helpers.h"
+#include "pictures/file_list.h"
 
 namespace {
 
@@ -139,14 +139,12 @@ void frmPic::ShowVolumeOf(const QString& folder)
 
 void frmPic::dirPic_Change()
 {
-    flbPic->clear();
-    flbPic->addItems(FilesMatching(folder_, {QStringLiteral("*.BMP"), QStringLiteral("*.RLE")}));
+    ListFiles(flbPic, folder_, {QStringLiteral("*.BMP"), QStringLiteral("*.RLE")});
 }
 
 QString frmPic::SelectedPath() const
 {
-    const QListWidgetItem* item = flbPic->currentItem();
-    return item && item->isSelected() ? QDir(folder_).filePath(item->text()) : QString();
+    return SelectedFile(flbPic, folder_);
 }
 
 void frmPic::flbPic_Click()

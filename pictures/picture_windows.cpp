@@ -58,9 +58,7 @@ void PictureWindows::mnuCarePicture_Click()
 
 void PictureWindows::mnuCarePictureView_Click()
 {
-    if (!album_) {
-        album_ = new frmALBUM(main_);
-    }
+    OpenOnce<frmALBUM>(album_, main_);
     CentreOnScreen(album_, &main_);
     album_->show();
     album_->raise();
@@ -68,9 +66,7 @@ void PictureWindows::mnuCarePictureView_Click()
 
 void PictureWindows::mnuOptionPic_Click()
 {
-    if (!chooser_) {
-        chooser_ = new frmPic(main_);
-    }
+    OpenOnce<frmPic>(chooser_, main_);
     PlaceBesideTank(chooser_, &main_, false);
     ShowOnTop(chooser_);
 }

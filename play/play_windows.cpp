@@ -42,9 +42,7 @@ frmJanken* PlayWindows::JankenWindow() const
 
 void PlayWindows::ShowPetMessage(const QString& text, const QString& caption)
 {
-    if (!msg_) {
-        msg_ = new frmMsg(*this);
-    }
+    OpenOnce<frmMsg>(msg_, *this);
     const QPixmap& fish = main_.ImgVaspoR[main_.model().pet.Sex];
     msg_->setWindowIcon(QIcon(fish));
     msg_->imgFish->setPixmap(fish);
@@ -57,9 +55,7 @@ void PlayWindows::ShowPetMessage(const QString& text, const QString& caption)
 
 void PlayWindows::OpenTalk()
 {
-    if (!talk_) {
-        talk_ = new frmTalk(main_.model());
-    }
+    OpenOnce<frmTalk>(talk_, main_.model());
     talk_->setWindowTitle(main_.model().pet.FishName + QStringLiteral("と会話"));
     PlacePopup(talk_, &main_);
     ShowOnTop(talk_);
@@ -67,9 +63,7 @@ void PlayWindows::OpenTalk()
 
 void PlayWindows::OpenJanken()
 {
-    if (!janken_) {
-        janken_ = new frmJanken(main_.model());
-    }
+    OpenOnce<frmJanken>(janken_, main_.model());
     janken_->setWindowTitle(QStringLiteral("ばすぽうジャンケン"));
     janken_->lblMes->setText(main_.model().pet.FishName + QStringLiteral("とジャンケン対決！！"));
     PlacePopup(janken_, &main_);
