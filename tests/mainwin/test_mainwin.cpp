@@ -390,9 +390,7 @@ private slots:
         rig.dialogs.answers = {MsgAnswer::Yes};
         rig.registry.writes.clear();
         QVERIFY_THROWS_EXCEPTION(ProgramEnded, rig.main.mnuFileSave_Click());
-        const QStringList lines = DecodeCp932(ReadAll(rig.model.MoveFilePath)).split("\r\n");
-        QCOMPARE(lines.size(), 15);          // 14 lines, each ended
-        QCOMPARE(lines[5], QString("-12"));  // the fish as it is now
+        QCOMPARE(DecodeCp932(ReadAll(rig.model.MoveFilePath)).split("\r\n").value(5), QString("-12"));  // as it is now
         QVERIFY(!rig.KeyExists());
         QVERIFY(rig.registry.writes.isEmpty());
         QCOMPARE(rig.dialogs.titles.last(), QString("引っ越し準備完了！"));
@@ -406,6 +404,8 @@ private slots:
         rig.dialogs.answers = {MsgAnswer::No};
         rig.main.mnuFileExit_Click();
         QVERIFY(rig.main.isVisible());
+        QCOMPARE(std::tuple(rig.dialogs.titles, rig.dialogs.texts, rig.dialogs.shown[0].icon),
+                 std::tuple(QStringList("ばすぽうの終了"), QStringList("「ばすぽう」を終了しますか？"), MsgIcon::Question));
         rig.dialogs.answers = {MsgAnswer::Yes};
         rig.model.pet.Stress = 9;
         QVERIFY_THROWS_EXCEPTION(ProgramEnded, rig.main.mnuFileExit_Click());
