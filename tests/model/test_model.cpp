@@ -321,30 +321,20 @@ private slots:
         QCOMPARE(std::tuple(message.title, message.icon), std::tuple(QString("死んじゃいました"), MsgIcon::Critical));
         QCOMPARE(message.text, QString("きちんと世話をしないので、 ななしの権兵衛 は、死んじゃいました....\n"
                                        "可哀想なことをしました。\n新しく飼育したいときは再起動して下さい。"));
+
+        // A second fish, female, dies between day changes on its first day: a second block.
+        FishRig second(0);
+        second.model.AppFolder = rig.model.AppFolder;
+        std::tie(second.model.pet.FishName, second.model.pet.LastRunDay, second.model.pet.Sex, second.model.pet.Speed) =
+            std::tuple(QString("二代目"), second.Today(), 1, 1);
+        QVERIFY_THROWS_EXCEPTION(ProgramEnded, second.model.ChangeEnergy(-1));
+        QCOMPARE(ReadAll(rig.model.AppFolder + "VASPO.HIS"),
+                 expected + *EncodeCp932("「ばすぽう」 Ver.0.32\r\n名前：二代目\r\n性別：メス\r\n飼育開始日：2026/12/06\r\n"
+                                         "死亡確認日：2026/12/06（死亡0日後）\r\n飼育日数：1\r\n" + QString(39, '-') + "\r\n"));
     }
 
     void historyBlocks()
     {
-        FishRig first;
-        first.model.pet.Speed = 1;
-        QVERIFY_THROWS_EXCEPTION(ProgramEnded, first.model.ChangeEnergy(-1));
-
-        // Dying between day changes on its first day.
-        FishRig second(0);
-        second.model.AppFolder = first.model.AppFolder;
-        PetRecord& p = second.model.pet;
-        p.FishName = "二代目";
-        p.LastRunDay = second.Today();
-        p.Sex = 1;
-        p.Speed = 1;
-        QVERIFY_THROWS_EXCEPTION(ProgramEnded, second.model.ChangeEnergy(-1));
-
-        const QString text = DecodeCp932(ReadAll(first.model.AppFolder + "VASPO.HIS"));
-        QCOMPARE(text.count("「ばすぽう」 Ver.0.32\r\n"), 2);
-        QVERIFY(text.startsWith("「ばすぽう」 Ver.0.32\r\n名前：ななしの権兵衛\r\n"));
-        QVERIFY(text.endsWith("\r\n「ばすぽう」 Ver.0.32\r\n名前：二代目\r\n性別：メス\r\n飼育開始日：2026/12/06\r\n"
-                              "死亡確認日：2026/12/06（死亡0日後）\r\n飼育日数：1\r\n" + QString(39, '-') + "\r\n"));
-
         // The history turns UTF-8 as a whole when a name needs it.
         QTemporaryDir folder;
         const QString path = folder.filePath("VASPO.HIS");
@@ -625,29 +615,21 @@ private slots:
             QCOMPARE(side.dialogs.shown[0].icon, MsgIcon::Critical);
             QVERIFY(side.dialogs.texts[0].contains("VASPO.MNB"));
         }
-    }
 
-    void takingOverAFileFoundByAnyNameOnlyOnceStored()
-    {
+        // Found by any letter case; not taken over at all when it cannot be stored (the file stays).
         FishRig old;
         QVERIFY(old.model.PackTank());
         const QByteArray packed = ReadAll(old.model.MoveFilePath);
-        ModelRig side;
-        const QString lower = side.model.AppFolder + "vaspo.mnb";
-        QVERIFY(WriteAll(lower, packed));
-        side.model.LoadPet(Screen1024);
-        QCOMPARE(side.model.pet.FishName, QString("ななしの権兵衛"));
-        QVERIFY(!QFile::exists(lower));
-
-        // A fish that cannot be stored is not taken over at all; the file stays.
-        ModelRig failing;
-        Store({{"FishName", "先住魚"}});
-        QVERIFY(WriteAll(failing.model.MoveFilePath, packed));
-        failing.registry.failWrites = true;
-        failing.model.LoadPet(Screen1024);
-        QCOMPARE(failing.model.pet.FishName, QString("先住魚"));
-        QVERIFY(QFile::exists(failing.model.MoveFilePath));
-        QVERIFY(!failing.dialogs.titles.contains("引っ越しました！"));
+        for (const bool stores : {true, false}) {
+            ModelRig side;
+            Store({{"FishName", "先住魚"}});
+            const QString lower = side.model.AppFolder + "vaspo.mnb";
+            QVERIFY(WriteAll(lower, packed));
+            side.registry.failWrites = !stores;
+            side.model.LoadPet(Screen1024);
+            QCOMPARE(std::tuple(side.model.pet.FishName, QFile::exists(lower)),
+                     std::tuple(QString(stores ? "ななしの権兵衛" : "先住魚"), !stores));
+        }
     }
 
     void firstStartNamingAndUpgrade()

@@ -141,20 +141,11 @@ public:
     WindowPlacement Placement() const override { return placement; }
 };
 
-// Writes through to the real store and remembers the order of reads and writes.
+// Writes through to the real store, noting the names written; can fail every write.
 class RecordingRegistry : public RegistryAccess {
 public:
-    QStringList writes, reads;
+    QStringList writes;
     bool failWrites = false;
-    template <typename T>
-    T Read(const QString& name, T result)
-    {
-        reads.append(name);
-        return result;
-    }
-    QString ReadRegString(const QString& k, const QString& n) override { return Read(n, ::ReadRegString(k, n)); }
-    qint16 ReadRegInteger(const QString& k, const QString& n) override { return Read(n, ::ReadRegInteger(k, n)); }
-    qint32 ReadRegLong(const QString& k, const QString& n) override { return Read(n, ::ReadRegLong(k, n)); }
     bool WriteRegString(const QString& k, const QString& n, const QString& text) override
     {
         return WriteRegValues(k, {{n, text}});
