@@ -26,7 +26,11 @@ public:
     void Command1_Click();
     void Command2_Click();
 
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
 private:
     frmMain& main_;
     Vaspo& model_;
+    bool exchanged_ = false;
 };

@@ -47,6 +47,7 @@ bool Vaspo::FortuneFoodOffered() const
 
 void Vaspo::Feed(int kind, int qty, const CareScene& scene)
 {
+    const CareUnderWay underWay(careUnderWay_);
     // Counted first, so that a feeding cut short by the end of the program
     // is never given twice.
     if (DayNumber() == pet.EatFood) {
@@ -87,6 +88,7 @@ void Vaspo::Feed(int kind, int qty, const CareScene& scene)
     }
     ChangeEnergy(v);
     StatusTicks = 0;
+    careUnderWay_ = false;
     SaveNow();
 }
 
@@ -97,6 +99,7 @@ bool Vaspo::WaterChangeAllowed() const
 
 void Vaspo::ChangeWater(int n, const CareScene& scene)
 {
+    const CareUnderWay underWay(careUnderWay_);
     for (int i = 0; i <= n; ++i) {
         DailyUpdate(1);
         scene.pause(15);
@@ -108,6 +111,7 @@ void Vaspo::ChangeWater(int n, const CareScene& scene)
     pet.WaterDay = DayNumber();
     SetStatusLine(QStringLiteral("水を交換しました"));
     StatusTicks = 0;
+    careUnderWay_ = false;
     SaveNow();
 }
 

@@ -74,7 +74,7 @@ void Vaspo::ToggleMinTray()
 
 void Vaspo::SaveNow()
 {
-    if (kept_ && NoSave == 0 && !pet.FishName.isEmpty()) {
+    if (kept_ && NoSave == 0 && !careUnderWay_ && !pet.FishName.isEmpty()) {
         SavePet();
     }
 }

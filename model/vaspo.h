@@ -188,6 +188,14 @@ private:
     Dialogs& dialogs_;
     ProgramEnd& end_;
     RegistryAccess& registry_;
+    // A care action is half done: counted, its effects still to come. A
+    // save now (a day change during its pauses) would keep only half of it.
+    struct CareUnderWay {
+        explicit CareUnderWay(bool& flag) : flag_(flag) { flag_ = true; }
+        ~CareUnderWay() { flag_ = false; }
+        bool& flag_;
+    };
+    bool careUnderWay_ = false;
     MainWindowPort* main_ = nullptr;
     QString statusLine_;
     bool dying_ = false;

@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPainter>
+#include <QPointer>
 #include <QPushButton>
 #include <QSaveFile>
 #include <QScreen>
@@ -58,7 +59,11 @@ void frmPhoto::cmbPhoto_Click()
     const QRect outer = main_.frameGeometry();
     main_.raise();
     main_.activateWindow();
+    const QPointer<frmPhoto> self(this);
     WaitMilliseconds(150);  // for the window system to bring it up and draw it
+    if (!self) {
+        return;  // closed meanwhile
+    }
     QPainter painter(&photo_);  // not cleared: what the shot does not cover stays
     painter.drawPixmap(0, 0, TankAsShown(outer));
     painter.end();

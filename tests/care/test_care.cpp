@@ -150,6 +150,18 @@ private slots:
         QCOMPARE(QStringList({ReadRegString(vaspo::KeyPath, "EatFoods"), ReadRegString(vaspo::KeyPath, "Speed")}),
                  QStringList({"1", "687"}));
         QCOMPARE(rig.main.lblSTB->text(), QString("おいしかったなぁ...."));
+
+        // A day change noticed while the food sinks saves nothing half done; the end of the feeding saves.
+        CareRig midnight;
+        midnight.registry.writes.clear();
+        int writesDuringTheDrop = -1;
+        midnight.model.Feed(0, 2, {[&](int) {
+                                       midnight.clock.now = midnight.clock.now.addDays(1);
+                                       midnight.model.ClockTick();
+                                       writesDuringTheDrop = int(midnight.registry.writes.size());
+                                   },
+                                   [](int) {}});
+        QCOMPARE(std::tuple(writesDuringTheDrop, midnight.registry.writes.isEmpty()), std::tuple(0, false));
     }
 
     void waterChange()
