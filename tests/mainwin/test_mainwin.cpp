@@ -317,18 +317,15 @@ private slots:
 
     void newFish()
     {
-        using Answers = QList<MsgAnswer>;
-        for (const Answers& answers : QList<Answers>{{MsgAnswer::No}, {MsgAnswer::Yes, MsgAnswer::No}}) {
+        // No to either question keeps everything (No is the default).
+        for (const QList<MsgAnswer>& answers : QList<QList<MsgAnswer>>{{MsgAnswer::No}, {MsgAnswer::Yes, MsgAnswer::No}}) {
             Tank rig;
             rig.dialogs.answers.assign(answers.begin(), answers.end());
             rig.main.mnuFileNew_Click();
-            QCOMPARE(rig.dialogs.texts[0], QString("ぎんじろうを海に帰します。\n新しい「ばすぽう」を飼育し始めます。\n"
-                                                   "現在のデータは削除されます。\nよろしいですか？"));
-            QCOMPARE(std::tuple(rig.dialogs.shown[0].defaultButton, rig.dialogs.shown.size()),
-                     std::tuple(MsgAnswer::No, answers.size()));
-            QVERIFY(rig.main.isVisible() && rig.tray.IsLoaded());
-            QCOMPARE(QStringList({ReadRegString(vaspo::KeyPath, "FishName"), rig.model.pet.FishName}),
-                     QStringList({"ぎんじろう", "ぎんじろう"}));
+            QVERIFY(rig.dialogs.texts[0].startsWith("ぎんじろうを海に帰します。\n"));
+            QCOMPARE(std::tuple(rig.dialogs.shown[0].defaultButton, rig.main.isVisible(),
+                                ReadRegString(vaspo::KeyPath, "FishName")),
+                     std::tuple(MsgAnswer::No, true, QString("ぎんじろう")));
         }
 
         // Yes twice: start-up again, in the same window.
@@ -345,9 +342,6 @@ private slots:
             }
         };
         renewed.main.mnuFileNew_Click();
-        QCOMPARE(renewed.dialogs.titles, QStringList({"新たに飼育", "新たに飼育・最終確認", "ばすぽう - はじめまして！",
-                                                      "ばすぽうの性別を決定します"}));
-        QCOMPARE(renewed.dialogs.prompts.size(), 1);
         QVERIFY(renewed.main.isVisible() && renewed.main.Timer1->isActive() && renewed.tray.IsLoaded());
         QCOMPARE(QStringList({renewed.main.windowTitle(), renewed.tray.ToolTip()}),
                  QStringList({"二代目 - ばすぽう", "ばすぽう - 二代目"}));
@@ -368,11 +362,8 @@ private slots:
         rig.registry.writes.clear();
         QVERIFY_THROWS_EXCEPTION(ProgramEnded, rig.main.mnuFileSave_Click());
         QCOMPARE(DecodeCp932(ReadAll(rig.model.MoveFilePath)).split("\r\n").value(5), QString("-12"));  // as it is now
-        QVERIFY(!rig.KeyExists());
-        QVERIFY(rig.registry.writes.isEmpty());
-        QCOMPARE(rig.dialogs.titles.last(), QString("引っ越し準備完了！"));
-        QCOMPARE(rig.dialogs.texts.last().split('\n')[1],
-                 QDir::toNativeSeparators(rig.model.MoveFilePath) + "に梱包しました。");
+        QVERIFY(!rig.KeyExists() && rig.registry.writes.isEmpty());
+        QCOMPARE(rig.dialogs.texts.last().split('\n')[1], QDir::toNativeSeparators(rig.model.MoveFilePath) + "に梱包しました。");
     }
 
     void exitAsksFirst()
@@ -391,29 +382,16 @@ private slots:
 
     void optionToggles()
     {
+        // Off and on again: on top at once, the window's own flag too, and not re-created on the way.
         Tank rig;
-        QVERIFY(rig.main.windowHandle());
-        rig.main.mnuOptionTop_Click();
-        QVERIFY(IsKeptOnTop(&rig.main));
-        QCOMPARE(rig.model.pet.FormMode, 1);
-        rig.main.mnuOptionTop_Click();
-        QVERIFY(!IsKeptOnTop(&rig.main));
-        QVERIFY(!rig.main.windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint));
-        rig.main.mnuOptionTop_Click();
-        QVERIFY(IsKeptOnTop(&rig.main));  // the window's own flag too
-        QVERIFY(rig.main.isVisible());    // not re-created on the way
-        QVERIFY(rig.main.mnuOptionTop->isChecked());
-
-        // The other toggles come back after two clicks.
-        PetRecord& pet = rig.model.pet;
+        for (const bool onTop : {true, false, true}) {
+            rig.main.mnuOptionTop_Click();
+            QCOMPARE(std::tuple(IsKeptOnTop(&rig.main), rig.model.pet.FormMode, rig.main.mnuOptionTop->isChecked()),
+                     std::tuple(onTop, qint16(onTop), onTop));
+        }
+        QVERIFY(rig.main.isVisible());
         rig.main.mnuOptionMsg_Click();
-        QCOMPARE(std::tuple(pet.Msgbox, rig.main.mnuOptionMsg->isChecked()), std::tuple(1, true));
-        rig.main.mnuOptionMsg_Click();
-        rig.main.mnuOptionTray_Click();
-        rig.main.mnuOptionTray_Click();
-        QCOMPARE(std::tuple(pet.Msgbox, rig.main.mnuOptionMsg->isChecked(), pet.MinTray,
-                            rig.main.mnuOptionTray->isChecked()),
-                 std::tuple(0, false, 0, false));
+        QCOMPARE(std::tuple(rig.model.pet.Msgbox, rig.main.mnuOptionMsg->isChecked()), std::tuple(1, true));
     }
 
     void trayTips()
@@ -510,13 +488,8 @@ private slots:
             opened.append(url.toString());
             return false;  // nothing installed to handle it
         };
-        rig.main.mnuHelpIntAcc_Click(0);
-        rig.main.mnuHelpIntAcc_Click(2);
-        QCOMPARE(opened.size(), 2);
-        QCOMPARE(opened[0], "mailto:" + vaspo::AuthorMail);
-        QVERIFY(opened[1].startsWith("https://"));
-        QVERIFY(!rig.main.mnuHelpIntAcc[1]->isEnabled());
-        QVERIFY(rig.dialogs.shown.isEmpty() && rig.main.isVisible());
+        rig.main.mnuHelpIntAcc_Click(0);  // handed on, and no word when nothing handles it
+        QCOMPARE(std::tuple(opened, rig.dialogs.shown.size()), std::tuple(QStringList("mailto:" + vaspo::AuthorMail), 0));
 
         // The help file beside the program comes first, the built-in one otherwise.
         QVERIFY(WriteAll(rig.model.HelpFile, "<html><head><title>beside</title></head><body>x</body></html>"));
