@@ -28,55 +28,36 @@ private slots:
     void init()
     {
         config = std::make_unique<QTemporaryDir>();
-        QVERIFY(config->isValid());
         qputenv("XDG_CONFIG_HOME", config->path().toLocal8Bit());
     }
 
-    void missingAndUnusualValuesReadEmpty()
+    void readingMissingOrUnusualValues()
     {
         QCOMPARE(std::tuple(ReadRegString(Key, "Name"), ReadRegInteger(Key, "Name"), ReadRegLong(Key, "Name")),
                  std::tuple(QString(), 0, 0));
         QVERIFY(QDir(config->path()).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden));
 
-        QVERIFY(WriteRegString(Key, "Name", "x"));
-        QCOMPARE(ReadRegString(Key, "Other"), QString());
-        QCOMPARE(StoredNames(), QStringList{"Name"});
-
-        // Unusual stored values: empty, cut at a NUL, no text.
-        {
-            QSettings direct(KeyFile(), QSettings::IniFormat);
-            direct.setValue("Empty", QString());
-            direct.setValue("WithNul", QString("abc") + QChar(0) + "def");
-            direct.setValue("Date", QDate(2024, 1, 2));
-        }
+        // Empty, cut at a NUL, values that are no text.
+        QSettings(KeyFile(), QSettings::IniFormat).setValue("WithNul", QString("abc") + QChar(0) + "def");
         QFile file(KeyFile());
         QVERIFY(file.open(QIODevice::Append));
-        file.write("List=a, b\nBytes=@ByteArray(xyz)\n");
+        file.write("Empty=\nList=a, b\nBytes=@ByteArray(xyz)\n");
         file.close();
-
-        QCOMPARE(ReadRegInteger(Key, "Empty"), qint16(0));
         QStringList texts;
-        for (const char* name : {"Empty", "WithNul", "Date", "List", "Bytes"}) {
+        for (const char* name : {"Empty", "WithNul", "List", "Bytes"}) {
             texts.append(ReadRegString(Key, name));
         }
-        QCOMPARE(texts, QStringList({"", "abc", "", "", ""}));  // cut at the NUL; no text, no value
+        QCOMPARE(texts, QStringList({"", "abc", "", ""}));
     }
 
-    void writingIgnoresLetterCaseCreatesEveryLevelAndKeepsText()
+    void writingIgnoresLetterCaseAndKeepsText()
     {
         QVERIFY(WriteRegString(Key, "picfilename", "a.bmp"));
-        QCOMPARE(ReadRegString(Key, "PicFileName"), QString("a.bmp"));
         QVERIFY(WriteRegString(Key, "PICFILENAME", "b.bmp"));
-        QCOMPARE(ReadRegString(Key, "PicFileName"), QString("b.bmp"));
-        QCOMPARE(StoredNames(), QStringList{"picfilename"});
-
-        QVERIFY(WriteRegString("Software\\A\\B\\C", "Name", "x"));
-        QVERIFY(QFileInfo(config->path() + "/A/B/C.conf").isFile());
-
-        RegistryAccess store;
+        QCOMPARE(std::tuple(ReadRegString(Key, "PicFileName"), StoredNames()), std::tuple(QString("b.bmp"), QStringList{"picfilename"}));
         for (const QString& text : QStringList{"ななしの権兵衛", "〜−", "a, b", "@Variant(x)", "x=y;z"}) {
-            QVERIFY(store.WriteRegString(Key, "Name", text));
-            QCOMPARE(store.ReadRegString(Key, "Name"), text);
+            QVERIFY(WriteRegString(Key, "Name", text));
+            QCOMPARE(ReadRegString(Key, "Name"), text);
         }
     }
 
@@ -96,19 +77,13 @@ private slots:
         }
     }
 
-    void deletingRemovesKeyOnlyOnce()
+    void deletingRemovesTheKeyOnlyOnce()
     {
         QVERIFY(WriteRegString(Key, "Name", "x"));
         QVERIFY(WriteRegString("Software\\OSKE\\Other", "Name", "kept"));
-
         QVERIFY(DeleteRegKey("Software\\OSKE", "VASPO"));
-        QVERIFY(!QFile::exists(KeyFile()));
-        QCOMPARE(ReadRegString(Key, "Name"), QString());
+        QVERIFY(!DeleteRegKey("Software\\OSKE", "VASPO") && !DeleteRegKey("Software\\OSKE", ""));
         QCOMPARE(ReadRegString("Software\\OSKE\\Other", "Name"), QString("kept"));
-        QVERIFY(!DeleteRegKey("Software\\OSKE", "VASPO"));
-        QVERIFY(!DeleteRegKey("Software\\OSKE", ""));
-        QVERIFY(QFileInfo(config->path() + "/OSKE/Other.conf").isFile());
-
         // A new key by the same name must not bring the old values back.
         QVERIFY(WriteRegString(Key, "Fresh", "1"));
         QCOMPARE(StoredNames(), QStringList{"Fresh"});
@@ -116,30 +91,22 @@ private slots:
 
     void textCodecs()
     {
-        QCOMPARE(EncodeCp932("ななしの権兵衛"),
-                 std::optional<QByteArray>("\x82\xC8\x82\xC8\x82\xB5\x82\xCC\x8C\xA0\x95\xBA\x89\x71"));
-        QCOMPARE(EncodeCp932("〜−"), std::optional<QByteArray>("\x81\x60\x81\x7C"));
-        QCOMPARE(EncodeCp932("～－Ω"), std::optional<QByteArray>("\x81\x60\x81\x7C\x83\xB6"));
-        QCOMPARE(EncodeCp932("a\r\nb\n~\\"), std::optional<QByteArray>("a\r\nb\n~\\"));
-        for (const QString& unrepresentable : QStringList{"🐟", "魚🐟", "한글", "€", "¥"}) {
+        // Wave dash and minus take the code points Windows gives them, both ways.
+        QCOMPARE(EncodeCp932("ななしの権兵衛〜−～－"),
+                 std::optional<QByteArray>("\x82\xC8\x82\xC8\x82\xB5\x82\xCC\x8C\xA0\x95\xBA\x89\x71\x81\x60\x81\x7C\x81\x60\x81\x7C"));
+        QCOMPARE(DecodeCp932("\x81\x60\x81\x7C"), QString("～－"));
+        for (const QString& unrepresentable : QStringList{"魚🐟", "한글", "€", "¥"}) {
             QCOMPARE(EncodeCp932(unrepresentable), std::nullopt);
         }
-        for (const QString& text : QStringList{"ななしの権兵衛", "～－∥￢", "ｶﾀｶﾅ ⅰ ①", "line\r\nnext"}) {
+        for (const QString& text : QStringList{"～－∥￢", "ｶﾀｶﾅ ⅰ ①", "line\r\nnext~\\"}) {
             QCOMPARE(DecodeCp932(EncodeCp932(text).value_or("?")), text);
         }
-        QCOMPARE(DecodeCp932("\x81\x60\x81\x7C"), QString("～－"));
-
         // Exchanged text is CP932 when it fits, UTF-8 with a BOM otherwise.
-        const QByteArray cp932 = EncodeForExchange("ななしの権兵衛");
-        QCOMPARE(cp932, EncodeCp932("ななしの権兵衛").value());
-        QCOMPARE(DecodeExchanged(cp932), QString("ななしの権兵衛"));
-
-        const QString wide = "魚🐟한글";
-        const QByteArray utf8 = EncodeForExchange(wide);
-        QCOMPARE(utf8, Utf8Bom + wide.toUtf8());
-        QVERIFY(HasUtf8Bom(utf8) && !HasUtf8Bom("\xEF\xBB"));
-        QCOMPARE(DecodeExchanged(utf8), wide);
-        QCOMPARE(DecodeExchanged(Utf8Bom), QString());
+        QCOMPARE(EncodeForExchange("たま"), EncodeCp932("たま").value());
+        for (const QString& text : QStringList{"たま", "魚🐟한글", ""}) {
+            QCOMPARE(DecodeExchanged(EncodeForExchange(text)), text);
+        }
+        QCOMPARE(EncodeForExchange("🐟"), Utf8Bom + QString("🐟").toUtf8());
     }
 
     void fileNamesAndFinding()
@@ -152,21 +119,16 @@ private slots:
         QCOMPARE(parts, QStringList({"tank.bmp", "tank.bmp", "tank.bmp", "fish.mnb", "", "", ""}));
 
         const QString folder = config->path();
-        QVERIFY(QFile(folder + "/vaspo.mnb").open(QIODevice::WriteOnly));
-        QVERIFY(QFile(folder + "/.hidden.mnb").open(QIODevice::WriteOnly));
-        QVERIFY(QDir(folder).mkdir("Tank"));
-
-        QCOMPARE(FindFileIgnoringCase(folder + "/VASPO.MNB"), folder + "/vaspo.mnb");
-        QCOMPARE(FindFileIgnoringCase(folder + "/vaspo.mnb"), folder + "/vaspo.mnb");
+        QVERIFY(QFile(folder + "/vaspo.mnb").open(QIODevice::WriteOnly) && QDir(folder).mkdir("Tank"));
         QList<qint16> found;
-        for (const char* name : {"/Vaspo.Mnb", "/missing.mnb", "/Tank", "/tank", "/.hidden.mnb", "/.HIDDEN.MNB", "/",
-                                 "/missing/vaspo.mnb"}) {
+        for (const char* name : {"/Vaspo.Mnb", "/missing.mnb", "/Tank", "/tank", "/", "/missing/vaspo.mnb"}) {
             found.append(FileExists(folder + name));
         }
-        QCOMPARE(found, QList<qint16>({1, 0, 0, 0, 0, 0, 0, 0}));
+        QCOMPARE(found, QList<qint16>({1, 0, 0, 0, 0, 0}));
+        QCOMPARE(FindFileIgnoringCase(folder + "/VASPO.MNB"), folder + "/vaspo.mnb");
     }
 
-    void waitMillisecondsWaitsAndKeepsEventsFlowing()
+    void waitingKeepsEventsFlowingWithoutSpinning()
     {
         int ticks = 0;
         QTimer timer;
@@ -177,20 +139,17 @@ private slots:
         const std::clock_t cpuBefore = std::clock();
         WaitMilliseconds(120);
         const double cpuMilliseconds = 1000.0 * double(std::clock() - cpuBefore) / CLOCKS_PER_SEC;
-        QVERIFY2(clock.elapsed() >= 120, qPrintable(QString::number(clock.elapsed())));
-        QVERIFY2(ticks >= 3, qPrintable(QString::number(ticks)));
-        QVERIFY2(cpuMilliseconds < 60, qPrintable(QString::number(cpuMilliseconds)));
+        QVERIFY2(clock.elapsed() >= 120 && ticks >= 3 && cpuMilliseconds < 60,
+                 qPrintable(QString("%1 ms, %2 ticks, %3 ms CPU").arg(clock.elapsed()).arg(ticks).arg(cpuMilliseconds)));
 
         // Even a wait of 0 (or less) delivers posted events.
         for (const qint32 ms : {0, -5}) {
-            int received = 0;
-            QObject target;
-            QMetaObject::invokeMethod(&target, [&received] { ++received; }, Qt::QueuedConnection);
+            bool received = false;
+            QMetaObject::invokeMethod(&timer, [&received] { received = true; }, Qt::QueuedConnection);
             WaitMilliseconds(ms);
-            QCOMPARE(received, 1);
+            QVERIFY(received);
         }
     }
-
 };
 
 QTEST_GUILESS_MAIN(TestStorage)
