@@ -174,15 +174,6 @@ private slots:
         }
     }
 
-    void energyReachingExactlyZeroKills()
-    {
-        FishRig rig;
-        rig.model.pet.Speed = 40;
-        QVERIFY_THROWS_EXCEPTION(ProgramEnded, rig.model.ChangeEnergy(-2));
-        QCOMPARE(std::tuple(rig.model.pet.Speed, rig.model.NoSave, rig.window.fishHidden), std::tuple(0, 1, true));
-        QVERIFY(QFile::exists(rig.model.AppFolder + "VASPO.HIS"));
-    }
-
     void stressMovesByEvenRandomSteps()
     {
         // Stress, n, draw -> stress: k = Int(|n| * draw + 1) steps of 2; +1 always means +2.
@@ -295,15 +286,26 @@ private slots:
         QCOMPARE(message.text, QString("きちんと世話をしないので、 ななしの権兵衛 は、死んじゃいました....\n"
                                        "可哀想なことをしました。\n新しく飼育したいときは再起動して下さい。"));
 
-        // A second fish, female, dies between day changes on its first day: a second block.
+        // A second fish, female, reaches exactly 0 between day changes on its first day: a second block.
+        // A tick arriving while the death message is open drains energy again, without a second death.
         FishRig second(0);
         second.model.AppFolder = rig.model.AppFolder;
         std::tie(second.model.pet.FishName, second.model.pet.LastRunDay, second.model.pet.Sex, second.model.pet.Speed) =
-            std::tuple(QString("二代目"), second.Today(), 1, 1);
+            std::tuple(QString("二代目"), second.Today(), 1, 20);
+        second.dialogs.onMessage = [&](const MsgRequest&) { second.model.ChangeEnergy(-5); };
         QVERIFY_THROWS_EXCEPTION(ProgramEnded, second.model.ChangeEnergy(-1));
+        QCOMPARE(std::tuple(second.window.fishHidden, second.dialogs.shown.size()), std::tuple(true, 1));
         QCOMPARE(ReadAll(rig.model.AppFolder + "VASPO.HIS"),
                  expected + *EncodeCp932("「ばすぽう」 Ver.0.32\r\n名前：二代目\r\n性別：メス\r\n飼育開始日：2026/12/06\r\n"
                                          "死亡確認日：2026/12/06（死亡0日後）\r\n飼育日数：1\r\n" + QString(39, '-') + "\r\n"));
+
+        // Without a folder for its history the death goes on.
+        FishRig lost;
+        lost.model.AppFolder = lost.ProgramFolder() + "missing/folder/";
+        lost.model.SavePet();
+        lost.model.pet.Speed = 1;
+        QVERIFY_THROWS_EXCEPTION(ProgramEnded, lost.model.ChangeEnergy(-1));
+        QVERIFY(!lost.KeyExists());
     }
 
     void historyBlocks()
@@ -364,29 +366,6 @@ private slots:
         unwritable.Start();
         QCOMPARE(unwritable.dialogs.titles.mid(0, 2), QStringList({"設定を保存できません", "ばすぽう - はじめまして！"}));
         QCOMPARE(unwritable.dialogs.titles.count("設定を保存できません"), 1);
-    }
-
-    void deathGoesOnWithoutItsHistoryAndHappensOnce()
-    {
-        FishRig rig;
-        rig.model.AppFolder = rig.ProgramFolder() + "missing/folder/";
-        rig.model.SavePet();
-        rig.model.pet.Speed = 1;
-        QVERIFY_THROWS_EXCEPTION(ProgramEnded, rig.model.ChangeEnergy(-1));
-        QVERIFY(!rig.KeyExists());
-        QCOMPARE(rig.end.ends, 1);
-
-        FishRig twice;
-        twice.model.pet.Speed = 1;
-        int nestedDeaths = 0;
-        // A tick arriving while the death message is open drains energy again.
-        twice.dialogs.onMessage = [&](const MsgRequest&) {
-            twice.model.ChangeEnergy(-5);
-            ++nestedDeaths;
-        };
-        QVERIFY_THROWS_EXCEPTION(ProgramEnded, twice.model.ChangeEnergy(-1));
-        QCOMPARE(std::tuple(nestedDeaths, twice.dialogs.shown.size()), std::tuple(1, 1));
-        QCOMPARE(DecodeCp932(ReadAll(twice.model.AppFolder + "VASPO.HIS")).count("名前："), 1);
     }
 
     void moodAndConditionBoundaries()

@@ -110,8 +110,7 @@ class FakeMainWindow : public MainWindowPort {
 public:
     QString genki, stress, water, status;
     WaterColour colour;
-    int changes = 0;  // value labels rewritten
-    QString order;    // E, S and W for each energy, stress and water change
+    QString order;  // E, S and W for each energy, stress and water change
     bool fishHidden = false;
     int unloads = 0;
     QStringList messages;  // "caption|text" of the fish's messages
@@ -119,11 +118,10 @@ public:
 
     void Follow(Vaspo& model)
     {
-        QObject::connect(&model, &Vaspo::EnergyChanged, &model, [this](const QString& t) { genki = t, ++changes, order += 'E'; });
-        QObject::connect(&model, &Vaspo::StressChanged, &model, [this](const QString& t) { stress = t, ++changes, order += 'S'; });
+        QObject::connect(&model, &Vaspo::EnergyChanged, &model, [this](const QString& t) { genki = t, order += 'E'; });
+        QObject::connect(&model, &Vaspo::StressChanged, &model, [this](const QString& t) { stress = t, order += 'S'; });
         QObject::connect(&model, &Vaspo::WaterChanged, &model, [this](const QString& t, const WaterColour& c) {
-            std::tie(water, colour) = std::tie(t, c);
-            ++changes, order += 'W';
+            std::tie(water, colour) = std::tie(t, c), order += 'W';
         });
         QObject::connect(&model, &Vaspo::StatusLineChanged, &model, [this](const QString& t) { status = t; });
         QObject::connect(&model, &Vaspo::Dying, &model, [this] { fishHidden = true; });
