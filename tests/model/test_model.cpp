@@ -523,8 +523,9 @@ private slots:
         QCOMPARE(side.model.pet, expected);
 
         // Stored before the file went, and the file is gone.
-        QCOMPARE(QStringList({ReadRegString(vaspo::KeyPath, "FishName"), ReadRegString(vaspo::KeyPath, "LastRunDay")}),
-                 QStringList({" 太郎, \"二世\" ", QString::number(packingDay)}));
+        QCOMPARE(QStringList({ReadRegString(vaspo::KeyPath, "FishName"), ReadRegString(vaspo::KeyPath, "LastRunDay"),
+                              ReadRegString(vaspo::KeyPath, "Version")}),
+                 QStringList({" 太郎, \"二世\" ", QString::number(packingDay), "0.32"}));
         QVERIFY(!QFile::exists(side.model.MoveFilePath));
         QCOMPARE(side.dialogs.titles, QStringList({"水槽のお引っ越し", "引っ越しました！"}));
         QCOMPARE(side.dialogs.texts,
