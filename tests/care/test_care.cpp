@@ -215,18 +215,21 @@ private slots:
                      std::tuple(QString::number(days) + "日間までです。", days));
         }
 
-        // Set for three days on day N: no hand feeding on N + 1 to N + 3, then cleared.
+        // Set for three days on day N, just before midnight: no hand feeding on N + 1 to N + 3, then cleared.
         Fish rig(QDate(2026, 7, 10));
+        rig.clock.now.setTime(QTime(23, 59, 59, 900));
         rig.model.SetFeeder(3);
         QCOMPARE(rig.window.messages, QStringList("自動給餌機始動|明日から3日間、餌を自動であげます"));
         QCOMPARE(rig.model.FeedingRefusal(), FeedRefusal::None);  // the day it is set
         for (int day = 1; day <= 4; ++day) {
-            rig.clock.now = rig.clock.now.addDays(1);
+            rig.clock.now = day == 1 ? rig.clock.now.addMSecs(200) : rig.clock.now.addDays(1);
             rig.model.ClockTick();
             QCOMPARE(std::tuple(day, rig.model.FeedingRefusal()),
                      std::tuple(day, day < 4 ? FeedRefusal::FeederDay : FeedRefusal::None));
         }
-        QCOMPARE(std::tuple(rig.model.pet.AutoFoods, rig.model.pet.AutoFoodDay), std::tuple(0, 0));
+        rig.model.Feed(0, 1, NoScene);
+        rig.model.ClockTick();  // the same day: its feeding stays counted
+        QCOMPARE(std::tuple(rig.model.pet.AutoFoods, rig.model.pet.AutoFoodDay, rig.model.pet.EatFoods), std::tuple(0, 0, 1));
     }
 
     void feederMenu()

@@ -59,25 +59,6 @@ private slots:
         QVERIFY(!rig.main.isVisible() && !rig.main.Timer1->isActive() && !rig.tray.IsLoaded() && !rig.KeyExists());
     }
 
-    void dayChangesOnceAtMidnightEvenOnAFeederDay()
-    {
-        TankRig rig;
-        rig.clock.now = QDateTime(QDate(2026, 12, 6), QTime(23, 59, 59, 900));
-        rig.StartWithFish();
-        PetRecord& pet = rig.model.pet;
-        pet.AutoFoodDay = rig.Today();
-        pet.AutoFoods = 2;  // tomorrow is a feeder day
-        rig.main.Timer1_Timer();
-        QCOMPARE(pet.WaterConc, 255);
-        rig.clock.now = rig.clock.now.addMSecs(200);
-        for (int tick = 0; tick < 10; ++tick) {
-            rig.main.Timer1_Timer();
-        }
-        // Once, not again; the feeder's 3 is cleared by the tick.
-        QCOMPARE(std::tuple(pet.LastRunDay, pet.EatFoods, pet.EatFood, pet.WaterConc, rig.main.lblWater->text()),
-                 std::tuple(rig.Today(), 0, rig.Today(), 250, QString("2.0%")));
-    }
-
     void statusLineEveryFiftyTicksRestBonusEvery144001()
     {
         Tank rig;
