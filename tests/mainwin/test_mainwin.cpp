@@ -290,6 +290,8 @@ private slots:
                      std::tuple(onTop, qint16(onTop), onTop));
         }
         QVERIFY(rig.main.isVisible());
+        rig.main.mnuOptionMsg_Click();
+        QCOMPARE(std::tuple(rig.model.pet.Msgbox, rig.main.mnuOptionMsg->isChecked()), std::tuple(1, true));
     }
 
     void trayTips()

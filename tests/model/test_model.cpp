@@ -84,7 +84,7 @@ private slots:
         // Value name, stored text, value after loading; the screen is 1024 x 768 pixels (15360 x 11520 twips).
         const QList<std::tuple<QString, QString, qint64>> cases{
             {"Speed", "0", 667}, {"Speed", "1001", 667}, {"Speed", "1", 1}, {"Speed", "500.5", 500},
-            {"Speed", "lots", 667}, {"Stress", "101", 0}, {"Stress", "-100", -100}, {"WaterConc", "0", 255},
+            {"Speed", "lots", 667}, {"Stress", "101", 0}, {"Stress", "-101", 0}, {"Stress", "-100", -100}, {"WaterConc", "0", 255},
             {"WaterConc", "256", 255}, {"AutoFoods", "8", 0}, {"AutoFoods", "7", 7}, {"AutoFoods", "-1", 0},
             {"FormMode", "2", 0}, {"Sex", "2", 0}, {"Sex", "1", 1}, {"MinTray", "5", 0}, {"Msgbox", "-1", 0},
             {"EatFood", "99999", today}, {"WaterDay", "99999", today}, {"StartDay", "0", 0},

@@ -89,8 +89,8 @@ private slots:
     void talkGreetingsAndChoices()
     {
         const QList<std::pair<int, QString>> greetings{{4, "こんばんは"},  {5, "おはよう"},   {9, "おはよう"},
-                                                       {10, "こんにちは"}, {15, "おやつ？"},   {16, "こんばんは"},
-                                                       {20, "こんばんは"}, {21, "がんばってる？"}};
+                                                       {10, "こんにちは"}, {14, "こんにちは"}, {15, "おやつ？"},
+                                                       {16, "こんばんは"}, {20, "こんばんは"}, {21, "がんばってる？"}};
         for (const auto& [hour, greeting] : greetings) {
             QCOMPARE(TalkGreeting(hour), greeting);
         }
