@@ -331,6 +331,8 @@ private slots:
                  std::tuple(false, 0, show));
         rig.tray.mnuTray_Click();
         QCOMPARE(std::tuple(rig.main.isVisible(), rig.main.isMinimized()), std::tuple(true, false));
+        rig.main.mnuOptionTray_Click();
+        QCOMPARE(rig.model.pet.MinTray, 0);
 
         // The tray menu opens once at a time: a click while it is open opens no second one.
         int opened = 0;

@@ -89,7 +89,7 @@ private slots:
             {"FormMode", "2", 0}, {"Sex", "2", 0}, {"Sex", "1", 1}, {"MinTray", "5", 0}, {"Msgbox", "-1", 0},
             {"EatFood", "99999", today}, {"WaterDay", "99999", today}, {"StartDay", "0", 0},
             {"StartDay", "99999", today}, {"LastRunDay", "99999", today - 1}, {"AutoFoodDay", "99999", 0},
-            {"FormHeight", "11521", 384 * 15}, {"FormWidth", "-5", 512 * 15}, {"FormTop", "11520", 768 * 15},
+            {"FormHeight", "11521", 384 * 15}, {"FormWidth", "15360", 15360}, {"FormWidth", "-5", 512 * 15}, {"FormTop", "11520", 768 * 15},
             {"FormTop", "11521", 192 * 15}, {"FormLeft", "-1", 256 * 15}, {"EatFood", "-40000", -40000},
             {"AutoFoodDay", "-40000", -40000}};  // 32 bits both
         for (const auto& [name, stored, expected] : cases) {

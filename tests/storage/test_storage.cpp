@@ -112,11 +112,11 @@ private slots:
     void fileNamesAndFinding()
     {
         QStringList parts;
-        for (const char* path : {"C:\\Pictures\\tank.bmp", "C:tank.bmp", "/home/u/a.b/tank.bmp",
+        for (const char* path : {"C:\\Pictures\\tank.bmp", "C:tank.bmp", "/home/u/a.b/tank.bmp", "/tank.bmp",
                                  "C:\\Pictures/sub\\fish.mnb", "C:\\Pictures\\", "tank.bmp", ""}) {
             parts.append(FileNamePart(path));
         }
-        QCOMPARE(parts, QStringList({"tank.bmp", "tank.bmp", "tank.bmp", "fish.mnb", "", "", ""}));
+        QCOMPARE(parts, QStringList({"tank.bmp", "tank.bmp", "tank.bmp", "tank.bmp", "fish.mnb", "", "", ""}));
 
         const QString folder = config->path();
         QVERIFY(QFile(folder + "/vaspo.mnb").open(QIODevice::WriteOnly) && QDir(folder).mkdir("Tank"));
