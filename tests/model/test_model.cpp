@@ -583,8 +583,9 @@ private slots:
                                                   "ばすぽうの性別を決定します"}));
         QCOMPARE(rig.dialogs.prompts.value(1), QString("名前を付けてね|はじめまして....ばすぽう|ななしの権兵衛"));
         const PetRecord& p = rig.model.pet;
-        QCOMPARE(std::tuple(p.FishName, p.Sex, p.StartDay, p.LastRunDay, ReadRegString(vaspo::KeyPath, "_StartDay")),
-                 std::tuple(QString("ななしの権兵衛"), 0, rig.Today(), rig.Today(), QString("2026/12/06")));
+        QCOMPARE(std::tuple(p.FishName, p.Sex, p.StartDay, p.LastRunDay, p.Speed, p.WaterConc,
+                            ReadRegString(vaspo::KeyPath, "_StartDay")),
+                 std::tuple(QString("ななしの権兵衛"), 0, rig.Today(), rig.Today(), 667, 255, QString("2026/12/06")));
         QCOMPARE(rig.host.calls, QStringList({"prepare", "picture", "tray", "timer", "show"}));
 
         // Giving up: the end, with nothing stored.
