@@ -223,7 +223,8 @@ private slots:
              {std::pair{0, "あんまり、さわらないで。"}, std::pair{1, "あんまり、さわっちゃいや～ん。"}}) {
             Swimming rig(0.5, sex);  // a dash of Int(0.5 * 26 + 15) = 28 steps
             rig.main.TouchCount = 480;
-            rig.main.ImgVaspo_MouseMove();
+            QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), QPointF(5, 5), Qt::NoButton, Qt::NoButton, {});
+            QCoreApplication::sendEvent(rig.main.ImgVaspo, &move);  // the pointer moving over the fish
             QCOMPARE(std::tuple(rig.main.TouchCount, rig.model.pet.Stress), std::tuple(481 + 28, 0));  // passed 500 in the dash
             rig.model.StatusTicks = 30;
             rig.main.ImgVaspo_MouseMove();
@@ -381,7 +382,8 @@ private slots:
         QCOMPARE(rig.main.HelpWindow()->documentTitle(), QString("beside"));
         QFile::remove(rig.model.HelpFile);
         rig.main.mnuHelpHelp_Click();
-        QCOMPARE(rig.main.HelpWindow()->documentTitle(), QString("ばすぽう ヘルプ"));
+        QCOMPARE(std::tuple(rig.main.HelpWindow()->documentTitle(), rig.main.HelpWindow()->isVisible()),
+                 std::tuple(QString("ばすぽう ヘルプ"), true));
 
         // The help window closes with the program.
         QVERIFY_THROWS_EXCEPTION(ProgramEnded, rig.main.Form_Unload());
