@@ -61,9 +61,9 @@ private slots:
 
         // The two refusals differ by their titles' dots; neither opens the dialog.
         CareRig full({{"EatFoods", "3"}});
-        full.care.mnuCareFood_Click();
+        full.main.mnuCareFood->trigger();
         CareRig feeder({{"AutoFoodDay", QString::number(full.Today() - 1)}, {"AutoFoods", "2"}});
-        feeder.care.mnuCareFood_Click();
+        feeder.main.mnuCareFood->trigger();
         QCOMPARE(std::tuple(full.dialogs.titles + feeder.dialogs.titles, full.care.FoodWindow(), feeder.care.FoodWindow()),
                  std::tuple(QStringList({"ダメなのぉ....", "ダメなのぉ..."}), nullptr, nullptr));
     }
@@ -187,19 +187,22 @@ private slots:
     void waterThroughItsWindow()
     {
         CareRig refused;
-        refused.care.mnuCareWater_Click();
+        refused.main.mnuCareWater->trigger();
         QCOMPARE(std::tuple(refused.care.WaterWindow(), refused.dialogs.shown.size()), std::tuple(nullptr, 1));
 
         CareRig rig({{"WaterDay", "1"}, {"WaterConc", "223"}});
-        rig.care.mnuCareWater_Click();
+        rig.main.mnuCareWater->trigger();
         frmWater* water = rig.care.WaterWindow();
         water->hsbWaterV->setValue(2);
         QCOMPARE(water->lblOdaku->text(), QString("(現在の汚濁度:12.5%)"));
         bool disabled = false;
-        QTimer::singleShot(10, [&] { disabled = !water->Command1->isEnabled() && !water->Command2->isEnabled(); });
+        QTimer::singleShot(10, [&] {
+            disabled = !water->Command1->isEnabled() && !water->Command2->isEnabled() && !water->hsbWaterV->isEnabled();
+        });
         water->Command1_Click();
         QCoreApplication::processEvents();
         QVERIFY(disabled && !rig.care.WaterWindow());
+        QVERIFY_THROWS_EXCEPTION(ProgramEnded, rig.main.Form_Unload());  // the care is over: the tank closes
         QCOMPARE(QStringList({ReadRegString(vaspo::KeyPath, "WaterConc"), ReadRegString(vaspo::KeyPath, "WaterDay")}),
                  QStringList({"232", QString::number(rig.Today())}));
     }
@@ -249,7 +252,7 @@ private slots:
         CareRig expired;
         expired.model.pet.AutoFoodDay = expired.Today() - 5;
         expired.model.pet.AutoFoods = 3;
-        expired.care.mnuCareAutoFoods_Click();
+        expired.main.mnuCareAutoFoods->trigger();
         QVERIFY(expired.dialogs.shown.isEmpty() && expired.care.FeederWindow());
         expired.care.FeederWindow()->vsbDay->setValue(2);
         expired.care.FeederWindow()->cmdOK_Click();

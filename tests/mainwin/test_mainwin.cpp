@@ -147,17 +147,19 @@ private slots:
                      std::tuple(true, place, -1, -1));
         }
 
-        // At L = 2 the fish turns and faces its way.
-        Swimming turning;
-        turning.main.ImgVaspo->move(2, 60);
-        turning.main.DirX = -1;
-        turning.main.DirY = 1;
-        turning.main.SwimStep();
-        QCOMPARE(std::tuple(turning.main.ImgVaspo->pos(), turning.main.DirX), std::tuple(QPoint(-2, 61), 1));
-        QVERIFY(turning.main.ShowsPicture(turning.main.ImgVaspoL[0]));
-        turning.main.SwimStep();
-        QCOMPARE(turning.main.ImgVaspo->pos(), QPoint(2, 62));
-        QVERIFY(turning.main.ShowsPicture(turning.main.ImgVaspoR[0]));
+        // At either wall the fish turns, and faces its new way from the next step.
+        for (const int way : {-1, 1}) {
+            Swimming turning;
+            const int x = way < 0 ? 2 : 372 - 33 - 2;
+            turning.main.ImgVaspo->move(x, 60);
+            std::tie(turning.main.DirX, turning.main.DirY) = std::tuple(way, 1);
+            turning.main.SwimStep();
+            QCOMPARE(std::tuple(turning.main.ImgVaspo->pos(), int(turning.main.DirX)), std::tuple(QPoint(x + 4 * way, 61), -way));
+            QVERIFY(turning.main.ShowsPicture((way < 0 ? turning.main.ImgVaspoL : turning.main.ImgVaspoR)[0]));
+            turning.main.SwimStep();
+            QCOMPARE(turning.main.ImgVaspo->pos(), QPoint(x, 62));
+            QVERIFY(turning.main.ShowsPicture((way < 0 ? turning.main.ImgVaspoR : turning.main.ImgVaspoL)[0]));
+        }
     }
 
     void bubblesAfterTwentyStepsAndNoneOutOfSight()
@@ -303,8 +305,11 @@ private slots:
         rig.tray.Form_MouseMove(frmTray::MouseMoved);
         QCOMPARE(rig.tray.ToolTip(), QString("ぎんじろう/66.7%/-12/9.8%"));
         rig.model.pet.Stress = 50;
-        rig.model.ChangeEnergy(0);  // a value changes: the tip follows
-        QCOMPARE(rig.tray.ToolTip(), TrayValuesTip(rig.model.pet));
+        rig.model.ChangeEnergy(0);  // values change: the tip and the tank's labels follow
+        rig.model.ChangeStress(0);
+        rig.model.DailyUpdate(1);
+        QCOMPARE(QStringList({rig.tray.ToolTip(), rig.main.lblGENKI->text(), rig.main.lblStress->text(), rig.main.lblWater->text()}),
+                 QStringList({TrayValuesTip(rig.model.pet), "63.7%", "50", "8.6%"}));
         rig.model.pet.Stress = -3;  // and the pointer resting on the icon refreshes it
         QHelpEvent rest(QEvent::ToolTip, {}, {});
         QCoreApplication::sendEvent(rig.tray.findChild<QSystemTrayIcon*>(), &rest);
@@ -374,7 +379,8 @@ private slots:
         QString opened;
         rig.main.OpenUrl = [&](const QUrl& url) { return opened = url.toString(), false; };  // nothing handles it
         rig.main.mnuHelpIntAcc_Click(0);  // handed on, and no word of it
-        QCOMPARE(std::tuple(opened, rig.dialogs.shown.size()), std::tuple("mailto:" + vaspo::AuthorMail, 0));
+        QCOMPARE(std::tuple(opened, rig.dialogs.shown.size(), rig.main.mnuHelpIntAcc[1]->isEnabled()),
+                 std::tuple("mailto:" + vaspo::AuthorMail, 0, false));
 
         // The help file beside the program comes first, the built-in one otherwise.
         QVERIFY(WriteAll(rig.model.HelpFile, "<html><head><title>beside</title></head><body>x</body></html>"));

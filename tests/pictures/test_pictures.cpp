@@ -33,7 +33,7 @@ private slots:
     void cameraDevelopsTheTankAsItWasOpened()
     {
         PictureRig rig;
-        rig.pictures.mnuCarePicture_Click();
+        rig.main.mnuCarePicture->trigger();
         frmPhoto* camera = rig.pictures.Camera();
         const QRect tank = rig.main.frameGeometry();
         // The date stands on the status row; the camera right below the tank.
@@ -81,7 +81,7 @@ private slots:
             rig.Picture(name, {40, 30});
         }
         rig.Picture("20250102.bmp", {50, 230});  // taller than 3600 twips only with the borders
-        rig.pictures.mnuCarePictureView_Click();
+        rig.main.mnuCarePictureView->trigger();
         frmALBUM* album = rig.pictures.Album();
         QStringList listed;
         for (int i = 0; i < album->flbALBUM->count(); ++i) {
@@ -124,7 +124,7 @@ private slots:
         rig.Picture("Pics/sea.RLE", {30, 20});
         rig.Picture("Pics/other.png", {30, 20});
         rig.main.move(300, 200);
-        rig.pictures.mnuOptionPic_Click();
+        rig.main.mnuOptionPic->trigger();
         frmPic* chooser = rig.pictures.Chooser();
         QCOMPARE(std::tuple(chooser->size(), chooser->pos()), std::tuple(QSize(274, 192), QPoint(313, 213)));
         QVERIFY(chooser->drvPic->findText(QDir::rootPath()) >= 0 && chooser->drvPic->findText(QDir::homePath()) >= 0);
@@ -145,7 +145,7 @@ private slots:
         QVERIFY(rig.main.Tank->HasPicture() && !rig.pictures.Chooser());
         QCOMPARE(ReadRegString(vaspo::KeyPath, "PicFileName"), rig.model.pet.PicFileName);
 
-        rig.pictures.mnuOptionPic_Click();
+        rig.main.mnuOptionPic->trigger();
         rig.pictures.Chooser()->cmdDEF_Click();
         QVERIFY(rig.model.pet.PicFileName.isEmpty() && !rig.main.Tank->HasPicture());
     }
