@@ -132,6 +132,7 @@ private slots:
         QList<int> sinking;
         QTimer::singleShot(300, [&] {
             sinking = {rig.main.imgFood->isVisible(), rig.main.imgFood->y(), rig.care.FoodWindow()->isVisible()};
+            rig.care.FoodWindow()->Command1_Click();  // pressed again while the food sinks: nothing more
             rig.main.close();
         });
         QElapsedTimer clock;
