@@ -36,7 +36,7 @@ private slots:
         QTimer::singleShot(0, &rig.main, [&] {
             auto* box = qobject_cast<frmAbout*>(QApplication::activeModalWidget());
             seen = box->frameGeometry();
-            onTop = IsKeptOnTop(box);
+            onTop = IsKeptOnTop(box) && box->Command1->isDefault();
             box->Command1_Click();
         });
         rig.main.mnuHelpAbout->trigger();

@@ -6,6 +6,7 @@
 #include <QToolButton>
 #include <QtTest>
 
+#include "mainwin/widget_order.h"
 #include "play/frm_janken.h"
 #include "play/frm_msg.h"
 #include "play/frm_talk.h"
@@ -44,7 +45,7 @@ private slots:
         rig.main.move(screen.topLeft() + QPoint(100, 100));
         rig.model.ShowPetMessage("一つ目", "最初");
         frmMsg* first = rig.Msg();
-        QCOMPARE(first->pos(), screen.topLeft() + QPoint(113, 113));  // 200 twips right and below
+        QCOMPARE(std::tuple(first->pos(), IsKeptOnTop(first)), std::tuple(screen.topLeft() + QPoint(113, 113), true));  // 200 twips off
         // Near the bottom right corner the same window is refilled and pulled back to the edges.
         rig.main.move(screen.bottomRight() - QPoint(50, 50));
         rig.model.ShowPetMessage("二つ目", "次");
