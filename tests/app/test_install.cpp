@@ -41,7 +41,8 @@ private slots:
                      std::tuple(QByteArray("PNG"), quint32(size), quint32(size)));
         }
         QVERIFY(QFile::exists(prefix.path() + "/bin/vaspo") && QFile::exists(share + "vaspo/VASPO.HLP"));
-        const auto [desktop, desktopLog] = Run("desktop-file-validate", {share + "applications/org.example.vaspo.desktop"});
+        const auto [desktop, desktopLog] =
+            Run("desktop-file-validate", {share + "applications/org.example.vaspo.desktop"});
         QVERIFY2(desktop == 0 && desktopLog.isEmpty(), qPrintable(desktopLog));
         const auto [metainfo, metainfoLog] =
             Run("appstreamcli", {"validate", "--no-net", share + "metainfo/org.example.vaspo.metainfo.xml"});

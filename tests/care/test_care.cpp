@@ -64,7 +64,8 @@ private slots:
         full.main.mnuCareFood->trigger();
         CareRig feeder({{"AutoFoodDay", QString::number(full.Today() - 1)}, {"AutoFoods", "2"}});
         feeder.main.mnuCareFood->trigger();
-        QCOMPARE(std::tuple(full.dialogs.titles + feeder.dialogs.titles, full.care.FoodWindow(), feeder.care.FoodWindow()),
+        QCOMPARE(std::tuple(full.dialogs.titles + feeder.dialogs.titles, full.care.FoodWindow(),
+                            feeder.care.FoodWindow()),
                  std::tuple(QStringList({"ダメなのぉ....", "ダメなのぉ..."}), nullptr, nullptr));
     }
 
@@ -121,7 +122,8 @@ private slots:
         rig.care.mnuCareFood_Click();
         frmFood* food = rig.care.FoodWindow();
         food->optFoodBut[99]->click();  // the fortune food comes in one size
-        QCOMPARE(std::tuple(food->pos() - rig.main.pos(), food->Frame2->isEnabled()), std::tuple(QPoint(13, 13), false));
+        QCOMPARE(std::tuple(food->pos() - rig.main.pos(), food->Frame2->isEnabled()),
+                 std::tuple(QPoint(13, 13), false));
         food->Command2_Click();  // "やめた" changes nothing
         QCoreApplication::processEvents();
         QCOMPARE(std::tuple(rig.care.FoodWindow(), rig.model.pet.EatFoods), std::tuple(nullptr, 0));
@@ -175,7 +177,8 @@ private slots:
             QCOMPARE(std::tuple(before, n, int(rig.model.pet.WaterConc), int(rig.model.pet.Speed),
                                 int(rig.model.pet.Stress), steps),
                      std::tuple(before, n, after, speed, stress, n + 1));
-            QCOMPARE(std::tuple(rig.model.pet.WaterDay, rig.window.status), std::tuple(rig.Today(), QString("水を交換しました")));
+            QCOMPARE(std::tuple(rig.model.pet.WaterDay, rig.window.status),
+                     std::tuple(rig.Today(), QString("水を交換しました")));
         }
         // Once a day; a water day after today (a clock set back) allows it.
         Fish rig;
@@ -233,7 +236,8 @@ private slots:
         }
         rig.model.Feed(0, 1, NoScene);
         rig.model.ClockTick();  // the same day: its feeding stays counted
-        QCOMPARE(std::tuple(rig.model.pet.AutoFoods, rig.model.pet.AutoFoodDay, rig.model.pet.EatFoods), std::tuple(0, 0, 1));
+        QCOMPARE(std::tuple(rig.model.pet.AutoFoods, rig.model.pet.AutoFoodDay, rig.model.pet.EatFoods),
+                 std::tuple(0, 0, 1));
     }
 
     void feederMenu()
@@ -257,7 +261,8 @@ private slots:
         QVERIFY(expired.dialogs.shown.isEmpty() && expired.care.FeederWindow());
         expired.care.FeederWindow()->vsbDay->setValue(2);
         expired.care.FeederWindow()->cmdOK_Click();
-        QCOMPARE(std::tuple(expired.model.pet.AutoFoods, expired.model.pet.AutoFoodDay), std::tuple(2, expired.Today()));
+        QCOMPARE(std::tuple(expired.model.pet.AutoFoods, expired.model.pet.AutoFoodDay),
+                 std::tuple(2, expired.Today()));
     }
 
     void statusView()

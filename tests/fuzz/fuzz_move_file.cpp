@@ -20,7 +20,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         TakeOver(back, *again);
     }
     // Names are read one per line, so a name holding a line end cannot come back.
-    const bool comparable = !moved->FishName.contains(QLatin1Char('\r')) && !moved->_StartDay.contains(QLatin1Char('\r'));
+    const bool comparable =
+        !moved->FishName.contains(QLatin1Char('\r')) && !moved->_StartDay.contains(QLatin1Char('\r'));
     if (comparable && (!again || !(back == pet))) {
         std::abort();
     }

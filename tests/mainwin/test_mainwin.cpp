@@ -45,7 +45,8 @@ private slots:
         // Stored options and geometry (the frame included) are applied.
         TankRig stored;
         stored.StartWithFish({{"FormMode", "1"}, {"Msgbox", "1"}}, "はなこ", 1);
-        QCOMPARE(std::tuple(stored.main.mnuOptionMsg->isChecked(), IsKeptOnTop(&stored.main), QRect(stored.main.pos(), stored.main.size())),
+        QCOMPARE(std::tuple(stored.main.mnuOptionMsg->isChecked(), IsKeptOnTop(&stored.main),
+                            QRect(stored.main.pos(), stored.main.size())),
                  std::tuple(true, true, QRect(100, 100, 372, 240)));
         QVERIFY(stored.main.ShowsPicture(stored.main.ImgVaspoL[1]));
     }
@@ -141,7 +142,8 @@ private slots:
     void placementAndWallTurn()
     {
         // The lowest and the highest draws place it in the corners above the status row.
-        for (const auto& [draw, place] : {std::pair{0.0, QPoint(0, 0)}, std::pair{0.999999, QPoint(372 - 33, 187 - 33 - 17)}}) {
+        for (const auto& [draw, place] :
+             {std::pair{0.0, QPoint(0, 0)}, std::pair{0.999999, QPoint(372 - 33, 187 - 33 - 17)}}) {
             Swimming rig(draw);
             QCOMPARE(std::tuple(rig.main.ImgVaspo->isVisible(), rig.main.ImgVaspo->pos(), rig.main.DirX, rig.main.DirY),
                      std::tuple(true, place, -1, -1));
@@ -154,7 +156,8 @@ private slots:
             turning.main.ImgVaspo->move(x, 60);
             std::tie(turning.main.DirX, turning.main.DirY) = std::tuple(way, 1);
             turning.main.SwimStep();
-            QCOMPARE(std::tuple(turning.main.ImgVaspo->pos(), int(turning.main.DirX)), std::tuple(QPoint(x + 4 * way, 61), -way));
+            QCOMPARE(std::tuple(turning.main.ImgVaspo->pos(), int(turning.main.DirX)),
+                     std::tuple(QPoint(x + 4 * way, 61), -way));
             QVERIFY(turning.main.ShowsPicture((way < 0 ? turning.main.ImgVaspoL : turning.main.ImgVaspoR)[0]));
             turning.main.SwimStep();
             QCOMPARE(turning.main.ImgVaspo->pos(), QPoint(x, 62));
@@ -182,7 +185,8 @@ private slots:
         hidden.random.draws = {0.1};
         hidden.main.SwimStep();
         hidden.main.SwimStep();
-        QCOMPARE(std::tuple(hidden.main.ImgVaspo->pos(), hidden.main.Tank->PendingBubbles()), std::tuple(QPoint(150, 80), 0));
+        QCOMPARE(std::tuple(hidden.main.ImgVaspo->pos(), hidden.main.Tank->PendingBubbles()),
+                 std::tuple(QPoint(150, 80), 0));
         hidden.tray.mnuTray_Click();
         hidden.main.SwimStep();
         QCOMPARE(hidden.main.ImgVaspo->pos(), QPoint(150 - 12, 80 - 3));
@@ -227,7 +231,8 @@ private slots:
             rig.main.TouchCount = 480;
             QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), QPointF(5, 5), Qt::NoButton, Qt::NoButton, {});
             QCoreApplication::sendEvent(rig.main.ImgVaspo, &move);  // the pointer moving over the fish
-            QCOMPARE(std::tuple(rig.main.TouchCount, rig.model.pet.Stress), std::tuple(481 + 28, 0));  // passed 500 in the dash
+            QCOMPARE(std::tuple(rig.main.TouchCount, rig.model.pet.Stress),
+                     std::tuple(481 + 28, 0));  // passed 500 in the dash
             rig.model.StatusTicks = 30;
             rig.main.ImgVaspo_MouseMove();
             // Restarted, then this event's dash.
@@ -240,7 +245,8 @@ private slots:
     void newFish()
     {
         // No to either question keeps everything (No is the default).
-        for (const QList<MsgAnswer>& answers : QList<QList<MsgAnswer>>{{MsgAnswer::No}, {MsgAnswer::Yes, MsgAnswer::No}}) {
+        for (const QList<MsgAnswer>& answers :
+             QList<QList<MsgAnswer>>{{MsgAnswer::No}, {MsgAnswer::Yes, MsgAnswer::No}}) {
             Tank rig;
             rig.dialogs.answers.assign(answers.begin(), answers.end());
             rig.main.mnuFileNew_Click();
@@ -258,7 +264,8 @@ private slots:
         // The old fish is gone from the store before start-up asks anything.
         renewed.dialogs.onMessage = [&](const MsgRequest& request) {
             if (request.title.endsWith("はじめまして！")) {
-                QVERIFY(!renewed.main.isVisible() && !renewed.main.Timer1->isActive() && !renewed.tray.IsLoaded());
+                QVERIFY(!renewed.main.isVisible() && !renewed.main.IsLoaded() && !renewed.main.Timer1->isActive() &&
+                        !renewed.tray.IsLoaded());
                 QVERIFY(!renewed.KeyExists());
             }
         };
@@ -280,7 +287,8 @@ private slots:
         QVERIFY_THROWS_EXCEPTION(ProgramEnded, rig.main.mnuFileSave_Click());
         QCOMPARE(DecodeCp932(ReadAll(rig.model.MoveFilePath)).split("\r\n").value(5), QString("-12"));  // as it is now
         QVERIFY(!rig.KeyExists() && rig.registry.writes.isEmpty());
-        QCOMPARE(rig.dialogs.texts.last().split('\n')[1], QDir::toNativeSeparators(rig.model.MoveFilePath) + "に梱包しました。");
+        QCOMPARE(rig.dialogs.texts.last().split('\n')[1],
+                 QDir::toNativeSeparators(rig.model.MoveFilePath) + "に梱包しました。");
     }
 
     void optionToggles()
@@ -308,7 +316,8 @@ private slots:
         rig.model.ChangeEnergy(0);  // values change: the tip and the tank's labels follow
         rig.model.ChangeStress(0);
         rig.model.DailyUpdate(1);
-        QCOMPARE(QStringList({rig.tray.ToolTip(), rig.main.lblGENKI->text(), rig.main.lblStress->text(), rig.main.lblWater->text()}),
+        QCOMPARE(QStringList({rig.tray.ToolTip(), rig.main.lblGENKI->text(), rig.main.lblStress->text(),
+                              rig.main.lblWater->text()}),
                  QStringList({TrayValuesTip(rig.model.pet), "63.7%", "50", "8.6%"}));
         rig.model.pet.Stress = -3;  // and the pointer resting on the icon refreshes it
         QHelpEvent rest(QEvent::ToolTip, {}, {});
@@ -359,7 +368,8 @@ private slots:
         rig.StartWithFish({{"MinTray", "1"}});
         rig.main.showMinimized();
         QCoreApplication::processEvents();
-        QCOMPARE(std::tuple(rig.main.mnuOptionTray->isEnabled(), rig.main.mnuOptionTray->isChecked(), rig.main.isVisible()),
+        QCOMPARE(std::tuple(rig.main.mnuOptionTray->isEnabled(), rig.main.mnuOptionTray->isChecked(),
+                            rig.main.isVisible()),
                  std::tuple(false, true, true));
 
         // A panel that starts later brings the option back; one that goes away gives the tank back.

@@ -29,7 +29,8 @@ private slots:
         QVERIFY(program.Start(executable));
         QTest::qWait(1500);  // past start-up: the tank is up
         QVERIFY(program.Stop(signal));
-        QCOMPARE(std::tuple(program.process.exitStatus(), program.process.exitCode()), std::tuple(QProcess::NormalExit, 0));
+        QCOMPARE(std::tuple(program.process.exitStatus(), program.process.exitCode()),
+                 std::tuple(QProcess::NormalExit, 0));
 
         // Saved: the catch-up of yesterday (a tenth day costs 60 more) and the values only a save writes.
         QCOMPARE(QStringList({Stored("LastRunDay"), Stored("Speed")}),

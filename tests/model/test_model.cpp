@@ -84,12 +84,14 @@ private slots:
         // Value name, stored text, value after loading; the screen is 1024 x 768 pixels (15360 x 11520 twips).
         const QList<std::tuple<QString, QString, qint64>> cases{
             {"Speed", "0", 667}, {"Speed", "1001", 667}, {"Speed", "1", 1}, {"Speed", "500.5", 500},
-            {"Speed", "lots", 667}, {"Stress", "101", 0}, {"Stress", "-101", 0}, {"Stress", "-100", -100}, {"WaterConc", "0", 255},
+            {"Speed", "lots", 667}, {"Stress", "101", 0}, {"Stress", "-101", 0}, {"Stress", "-100", -100},
+            {"WaterConc", "0", 255},
             {"WaterConc", "256", 255}, {"AutoFoods", "8", 0}, {"AutoFoods", "7", 7}, {"AutoFoods", "-1", 0},
             {"FormMode", "2", 0}, {"Sex", "2", 0}, {"Sex", "1", 1}, {"MinTray", "5", 0}, {"Msgbox", "-1", 0},
             {"EatFood", "99999", today}, {"WaterDay", "99999", today}, {"StartDay", "0", 0},
             {"StartDay", "99999", today}, {"LastRunDay", "99999", today - 1}, {"AutoFoodDay", "99999", 0},
-            {"FormHeight", "11521", 384 * 15}, {"FormWidth", "15360", 15360}, {"FormWidth", "-5", 512 * 15}, {"FormTop", "11520", 768 * 15},
+            {"FormHeight", "11521", 384 * 15}, {"FormWidth", "15360", 15360}, {"FormWidth", "-5", 512 * 15},
+            {"FormTop", "11520", 768 * 15},
             {"FormTop", "11521", 192 * 15}, {"FormLeft", "-1", 256 * 15}, {"EatFood", "-40000", -40000},
             {"AutoFoodDay", "-40000", -40000}};  // 32 bits both
         for (const auto& [name, stored, expected] : cases) {
@@ -171,7 +173,8 @@ private slots:
             rig.model.ChangeEnergy(qint16(step));
             QCOMPARE(std::tuple(speed, stress, water, step, int(rig.model.pet.Speed)),
                      std::tuple(speed, stress, water, step, expected));
-            QCOMPARE(std::tuple(rig.window.genki, rig.window.order), std::tuple(EnergyFigure(expected) + "%", QString("E")));
+            QCOMPARE(std::tuple(rig.window.genki, rig.window.order),
+                     std::tuple(EnergyFigure(expected) + "%", QString("E")));
         }
     }
 

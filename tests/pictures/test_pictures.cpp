@@ -37,9 +37,10 @@ private slots:
         frmPhoto* camera = rig.pictures.Camera();
         const QRect tank = rig.main.frameGeometry();
         // The date stands on the status row; the camera right below the tank.
-        QCOMPARE(std::tuple(rig.main.lblDate->isVisible(), rig.main.lblDate->text(), rig.main.lblDate->geometry().bottom() + 1,
-                            camera->pos()),
-                 std::tuple(true, QString("2026/12/06 飼育日数: 1日"), rig.main.Tank->height() - 17, tank.bottomLeft() + QPoint(0, 1)));
+        QCOMPARE(std::tuple(rig.main.lblDate->isVisible(), rig.main.lblDate->text(),
+                            rig.main.lblDate->geometry().bottom() + 1, camera->pos()),
+                 std::tuple(true, QString("2026/12/06 飼育日数: 1日"), rig.main.Tank->height() - 17,
+                            tank.bottomLeft() + QPoint(0, 1)));
 
         // A shot of the tank, then a smaller tank of another colour: the rest of the first stays.
         camera->cmbPhoto_Click();

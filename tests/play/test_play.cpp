@@ -45,7 +45,8 @@ private slots:
         rig.main.move(screen.topLeft() + QPoint(100, 100));
         rig.model.ShowPetMessage("一つ目", "最初");
         frmMsg* first = rig.Msg();
-        QCOMPARE(std::tuple(first->pos(), IsKeptOnTop(first)), std::tuple(screen.topLeft() + QPoint(113, 113), true));  // 200 twips off
+        QCOMPARE(std::tuple(first->pos(), IsKeptOnTop(first)),
+                 std::tuple(screen.topLeft() + QPoint(113, 113), true));  // 200 twips off
         // Near the bottom right corner the same window is refilled and pulled back to the edges.
         rig.main.move(screen.bottomRight() - QPoint(50, 50));
         rig.model.ShowPetMessage("二つ目", "次");
@@ -59,7 +60,8 @@ private slots:
             hidden ? away.tray.mnuTray_Click() : away.main.showMinimized();
             QCoreApplication::processEvents();
             away.model.ShowPetMessage("独り言", "ぎんじろうの独り言");
-            QCOMPARE(away.Msg()->pos(), screen.topLeft() + QPoint((screen.width() - 281) / 2, (screen.height() - 198) / 2));
+            QCOMPARE(away.Msg()->pos(),
+                     screen.topLeft() + QPoint((screen.width() - 281) / 2, (screen.height() - 198) / 2));
             away.Msg()->cmbActive_Click();
             QCoreApplication::processEvents();
             QVERIFY(away.main.isVisible() && !away.main.isMinimized() && !away.Msg() && away.tray.TrayHidden == 0);
@@ -145,7 +147,7 @@ private slots:
         rig.play.OpenTalk();
         rig.play.TalkWindow()->optMes[4]->setChecked(true);
         rig.random.fallback = 0.0;
-        rig.play.TalkWindow()->cmbOK_Click();
+        rig.play.TalkWindow()->cmbOK->click();
         QCoreApplication::processEvents();
         QCOMPARE(std::tuple(rig.Shown(), rig.model.PlayCount), std::tuple(QString("お話|なんか用事？"), 1));
         QVERIFY(!rig.play.TalkWindow());

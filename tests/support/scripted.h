@@ -126,7 +126,9 @@ public:
         QObject::connect(&model, &Vaspo::StatusLineChanged, &model, [this](const QString& t) { status = t; });
         QObject::connect(&model, &Vaspo::Dying, &model, [this] { fishHidden = true; });
         QObject::connect(&model, &Vaspo::PetMessage, &model,
-                         [this](const QString& text, const QString& caption) { messages.append(caption + '|' + text); });
+                         [this](const QString& text, const QString& caption) {
+                             messages.append(caption + '|' + text);
+                         });
     }
     std::function<void()> onUnload;  // the real window ends the program here
     void Unload() override
