@@ -1,5 +1,5 @@
 # shellcheck shell=bash
-# Sourced by scripts/run.sh, scripts/test.sh and bench/idle_cost.sh.
+# Sourced by the scripts in scripts/, bench/idle_cost.sh and tests/package/check_package.sh.
 # Sets ROOT to the repository root and cds there.
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$ROOT" || exit 1
@@ -14,9 +14,13 @@ cd "$ROOT" || exit 1
 PACKAGES=(g++ cmake make qt6-base-dev libgl-dev libglx-dev libopengl-dev
           qt6-translations-l10n fonts-ipafont-gothic)
 # What only the tests need: a virtual X display and keys pressed on it, to
-# drive the real program; the desktop's validators for the installed files.
+# drive the real program; the desktop's validators for the installed files;
+# dpkg-source and lintian for the source package.
 # shellcheck disable=SC2034
-TEST_PACKAGES=(xvfb xdotool desktop-file-utils appstream)
+TEST_PACKAGES=(xvfb xdotool desktop-file-utils appstream dpkg-dev lintian)
+# What building the Debian package needs besides the build's own packages.
+# shellcheck disable=SC2034
+PACKAGE_PACKAGES=(build-essential dpkg-dev debhelper lintian)
 
 # Installs those of the named Debian packages that are not installed yet.
 ensure_packages() {

@@ -9,9 +9,10 @@
 namespace {
 
 // Exit status and output of a command.
-std::pair<int, QString> Run(const QString& program, const QStringList& arguments)
+std::pair<int, QString> Run(const QString& program, const QStringList& arguments, const QString& folder = {})
 {
     QProcess process;
+    process.setWorkingDirectory(folder);
     process.setProcessChannelMode(QProcess::MergedChannels);
     process.start(program, arguments);
     if (!process.waitForFinished(60000)) {
@@ -70,6 +71,20 @@ private slots:
         program.Stop(SIGKILL);
         QVERIFY(!QFile::exists(bin + "/VASPO.HIS"));
         QFile::setPermissions(bin, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+    // The Debian source package: lintian-clean, and of the program's version.
+    void debianSource()
+    {
+        QTemporaryDir folder;
+        const auto [built, log] = Run("dpkg-source", {"-b", SOURCE_DIR}, folder.path());
+        QVERIFY2(built == 0, qPrintable(log));
+        const QString dsc = folder.filePath("vaspo_" + vaspo::Version + ".dsc");
+        const auto [lintian, lintianLog] = Run("lintian", {"--fail-on", "error,warning", dsc});
+        QVERIFY2(lintian == 0, qPrintable(lintianLog));
+        const auto [parsed, version] =
+            Run("dpkg-parsechangelog", {"-l", SOURCE_DIR "/debian/changelog", "-S", "Version"});
+        QCOMPARE(std::tuple(parsed, version.trimmed(), vaspo::Version),
+                 std::tuple(0, QString(PROJECT_VERSION), QString(PROJECT_VERSION)));
     }
 };
 
