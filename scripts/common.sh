@@ -14,9 +14,10 @@ cd "$ROOT" || exit 1
 PACKAGES=(g++ cmake make qt6-base-dev libgl-dev libglx-dev libopengl-dev
           qt6-translations-l10n fonts-ipafont-gothic)
 # What only the tests need: a virtual X display and keys pressed on it, to
-# drive the real program; the desktop's validators for the installed files.
+# drive the real program; the desktop's validators for the installed files;
+# a private session bus for the tray icon's panels.
 # shellcheck disable=SC2034
-TEST_PACKAGES=(xvfb xdotool desktop-file-utils appstream)
+TEST_PACKAGES=(xvfb xdotool desktop-file-utils appstream dbus-daemon)
 
 # Installs those of the named Debian packages that are not installed yet.
 ensure_packages() {
