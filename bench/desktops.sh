@@ -1,0 +1,201 @@
+#!/usr/bin/env bash
+# Not a test: runs the tank on real desktops, headless, and prints one line per check
+# ("ok" or "FAIL", the desktop, what was checked). Screenshots go to OUT (default /tmp/vaspo-desktops).
+#   sway (wlroots, headless) with XWayland and waybar's tray, started after the program;
+#   kwin_wayland --virtual with plasmashell, where plasmashell runs;
+#   GNOME Shell --headless with the AppIndicator extension.
+# Compositors refuse root, so each runs as the user vaspobench (made when missing), with a private
+# session bus, XDG_RUNTIME_DIR, HOME and settings. Installs what it needs (as root). Build first.
+# Usage: bash bench/desktops.sh [sway] [kde] [gnome]   (default: all three)
+set -uo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/../scripts/common.sh"
+[[ -x build/vaspo ]] || { echo "build/vaspo is missing: build it first with bash scripts/test.sh" >&2; exit 1; }
+((EUID == 0)) || { echo "run as root: it installs packages and runs the desktops as another user" >&2; exit 1; }
+ensure_packages python3 sway xwayland waybar grim x11-utils xdotool libglib2.0-bin dbus-daemon kwin-wayland \
+  plasma-workspace gnome-shell gnome-shell-extension-appindicator >/dev/null || exit 1
+user=vaspobench
+id -u "$user" >/dev/null 2>&1 || useradd -m -s /bin/bash "$user"
+out=${OUT:-/tmp/vaspo-desktops}
+desktops=("${@:-sway kde gnome}")
+read -r -a desktops <<<"${desktops[*]}"
+
+pids=()
+stop_all() {
+  local p
+  for p in "${pids[@]}"; do kill "$p" 2>/dev/null; done
+  sleep 1
+  for p in "${pids[@]}"; do kill -KILL "$p" 2>/dev/null; done
+  pids=()
+}
+[[ ${BASH_SOURCE[0]} == "$0" ]] && trap stop_all EXIT
+
+check() {  # check DESKTOP WHAT COMMAND...: one line, ok when COMMAND succeeds
+  local desktop=$1 what=$2
+  shift 2
+  if "$@" >/dev/null 2>&1; then echo "ok   $desktop: $what"; else echo "FAIL $desktop: $what"; fi
+}
+note() { echo "     $1: $2"; }
+
+# fresh DESKTOP: a private home, runtime folder, settings with a fed fish of today, and a copy of the program.
+fresh() {
+  dir=$out/$1
+  rm -rf "$dir"
+  mkdir -p "$dir"/{home,run,config/OSKE,data,prog}
+  chmod 700 "$dir/run"
+  cp build/vaspo build/VASPO.HLP "$dir/prog/"
+  local day=$((($(date -u -d "$(date +%F)" +%s) - $(date -u -d 1989-12-31 +%s)) / 86400))
+  printf '%s\n' "[General]" "Version=0.32" "FishName=ベンチ" "Sex=0" "Speed=800" "Stress=0" "WaterConc=255" \
+    "StartDay=$day" "EatFood=$day" "WaterDay=$day" "LastRunDay=$day" "_StartDay=$(date +%Y/%m/%d)" \
+    "FormWidth=5580" "FormHeight=3105" "FormTop=1500" "FormLeft=1500" "FormMode=1" "MinTray=1" \
+    >"$dir/config/OSKE/VASPO.conf"
+  chown -R "$user" "$out" "$dir"
+  environment=(HOME="$dir/home" XDG_RUNTIME_DIR="$dir/run" XDG_CONFIG_HOME="$dir/config" XDG_DATA_HOME="$dir/data"
+    PATH=/usr/local/bin:/usr/bin:/bin LANG=C.UTF-8)
+}
+as_user() { runuser -u "$user" -- env "${environment[@]}" "$@"; }
+start() {  # start LOG COMMAND...: runs COMMAND as the user in the background, its pid in $!
+  local log=$1
+  shift
+  as_user "$@" >"$dir/$log" 2>&1 &
+  pids+=($!)
+}
+session_bus() {
+  local reply
+  reply=$(as_user dbus-daemon --session --fork --print-address=1 --print-pid=1)
+  environment+=(DBUS_SESSION_BUS_ADDRESS="$(sed -n 1p <<<"$reply")")
+  pids+=("$(sed -n 2p <<<"$reply")")
+}
+bus() { as_user gdbus "$@"; }
+item_property() {  # item_property SERVICE NAME
+  bus call --session -d "$1" -o /StatusNotifierItem -m org.freedesktop.DBus.Properties.Get \
+    org.kde.StatusNotifierItem "$2"
+}
+registered_items() {
+  bus call --session -d org.kde.StatusNotifierWatcher -o /StatusNotifierWatcher \
+    -m org.freedesktop.DBus.Properties.Get org.kde.StatusNotifierWatcher RegisteredStatusNotifierItems
+}
+wait_for() {  # wait_for SECONDS COMMAND...
+  local end=$((SECONDS + $1))
+  shift
+  until "$@" >/dev/null 2>&1; do ((SECONDS < end)) || return 1; sleep 0.3; done
+}
+program_pid() { cat "$dir/vaspo.pid" 2>/dev/null; }
+item_service() { echo "org.kde.StatusNotifierItem-$(program_pid)-1"; }
+is_registered() { registered_items | grep -q "$(item_service)"; }
+menu_labels() {
+  bus call --session -d "$(item_service)" -o /MenuBar -m com.canonical.dbusmenu.GetLayout 0 -- -1 '@as []' |
+    grep -o "'label': <'[^']*'>" | sed "s/'label': <'\(.*\)'>/\1/" | paste -sd'|'
+}
+menu_click() {  # menu_click ID
+  bus call --session -d "$(item_service)" -o /MenuBar -m com.canonical.dbusmenu.Event "$1" clicked '<0>' 0
+}
+activate() { bus call --session -d "$(item_service)" -o /StatusNotifierItem -m org.kde.StatusNotifierItem.Activate "$1" "$2"; }
+# The X windows of the program (under XWayland): "id mapped|unmapped x y w h" for the tank and for menus.
+x_tank_state() { as_user env DISPLAY="$xdisplay" xwininfo -name "ベンチ - ばすぽう" 2>/dev/null | awk '/Map State/ {print $3}'; }
+x_menu_at() {  # the place of an open pop-up menu of the program, "x y", or nothing
+  local id
+  for id in $(as_user env DISPLAY="$xdisplay" xdotool search --onlyvisible --class vaspo 2>/dev/null); do
+    as_user env DISPLAY="$xdisplay" xwininfo -id "$id" | awk '/Override Redirect State: yes/ {o=1}
+      /Absolute upper-left X/ {x=$4} /Absolute upper-left Y/ {y=$4} END {if (o) print x, y}'
+  done | head -n1
+}
+item_has() { item_property "$(item_service)" "$1" | grep -q "$2"; }
+stays_closed() { sleep 1 && menu_closed; }
+tank_is() { [[ $(x_tank_state) == "$1" ]]; }
+menu_open() { [[ -n $(x_menu_at) ]]; }
+menu_closed() { [[ -z $(x_menu_at) ]]; }
+start_program() {
+  start vaspo.log sh -c "echo \$\$ > '$dir/vaspo.pid'; exec env $* '$dir/prog/vaspo'"
+  wait_for 10 test -s "$dir/vaspo.pid"
+}
+# The tank in sway's tree: "type shell class x,y wxh".
+sway_tank() {
+  as_user swaymsg -t get_tree | python3 -c '
+import json, sys
+def walk(n):
+    if n.get("name") == "ベンチ - ばすぽう":
+        r = n["rect"]
+        print(n["type"], n.get("shell"), (n.get("window_properties") or {}).get("class"),
+              "%d,%d %dx%d" % (r["x"], r["y"], r["width"], r["height"]))
+    for c in n.get("nodes", []) + n.get("floating_nodes", []):
+        walk(c)
+walk(json.load(sys.stdin))'
+}
+stored() { grep "^$1=" "$dir/config/OSKE/VASPO.conf" | cut -d= -f2; }
+
+run_sway() {
+  fresh sway
+  session_bus
+  cat >"$dir/sway.conf" <<EOF
+output HEADLESS-1 resolution 1280x800 bg #336699 solid_color
+xwayland enable
+for_window [class="vaspo"] floating enable
+exec sh -c 'echo \$DISPLAY > $dir/display'
+EOF
+  printf '%s\n' '{"layer": "top", "position": "top", "height": 26, "modules-left": ["clock"],' \
+    '"modules-right": ["tray"], "tray": {"icon-size": 20, "spacing": 6}}' >"$dir/waybar.json"
+  chown -R "$user" "$dir"
+  environment+=(WLR_BACKENDS=headless WLR_RENDERER=pixman WLR_LIBINPUT_NO_DEVICES=1 XDG_SESSION_TYPE=wayland)
+  start sway.log sway -c "$dir/sway.conf"
+  wait_for 10 test -s "$dir/display" || { echo "FAIL sway: sway did not start (see $dir/sway.log)"; return; }
+  xdisplay=$(cat "$dir/display")
+  environment+=(WAYLAND_DISPLAY=wayland-1 DISPLAY="$xdisplay" SWAYSOCK="$(ls "$dir"/run/sway-ipc.*.sock)")
+  start_program
+  check sway "the tank shows (XWayland)" wait_for 10 tank_is IsViewable
+  note sway "the tank in sway's tree: $(sway_tank)"
+  check sway "floated by the rule (sway centres it; its size is the stored 372x207 within a 2-pixel border)" \
+    test "$(sway_tank | cut -d' ' -f1-3,5)" = "floating_con xwayland vaspo 376x211"
+  sleep 2
+  start waybar.log waybar -c "$dir/waybar.json"
+  waybar_pid=$!
+  check sway "waybar started 2 s after the tank shows its item within 5 s" wait_for 5 is_registered
+  check sway "the item's title is ばすぽう" item_has Title "'ばすぽう'"
+  check sway "the tip is current: ばすぽう - ベンチ" item_has ToolTip "'ばすぽう - ベンチ'"
+  check sway "the exported menu: $(menu_labels)" test "$(menu_labels)" = "タスクトレイに入れる(_T)|ばすぽうの終了(_X)..."
+  sleep 1
+  check sway "waybar read the menu (no \"Getting layout failed\")" sh -c "! grep -qi 'layout failed' '$dir/waybar.log'"
+  as_user grim "$out/sway-panel.png"
+  note sway "screenshot of the panel and tank: $out/sway-panel.png"
+
+  # Clicks as waybar sends them (the headless seat has no pointer): Activate at the icon's place.
+  activate 1262 13 >/dev/null
+  check sway "a left click on the icon opens the menu" wait_for 3 menu_open
+  note sway "the menu opened at $(x_menu_at) for a click at 1262 13 (the icon, at the right end of the bar)"
+  as_user grim "$out/sway-menu.png"
+  note sway "screenshot of the menu: $out/sway-menu.png"
+  as_user env DISPLAY="$xdisplay" xdotool key Escape
+  check sway "Escape closes it" wait_for 3 menu_closed
+  double_click() { activate 1262 13 >/dev/null; sleep 0.1; activate 1262 13 >/dev/null; }
+  double_click
+  check sway "a double click on the icon hides the tank" wait_for 3 tank_is IsUnMapped
+  check sway "and opens no menu" stays_closed
+  double_click
+  check sway "a second double click brings it back" wait_for 3 tank_is IsViewable
+  menu_click 1 >/dev/null
+  check sway "waybar's menu (the exported one): its first item hides the tank" wait_for 3 tank_is IsUnMapped
+  check sway "the menu then reads $(menu_labels | cut -d'|' -f1)" test "$(menu_labels | cut -d'|' -f1)" = "タスクトレイから出す(_T)"
+  menu_click 1 >/dev/null
+  check sway "and brings it back" wait_for 3 tank_is IsViewable
+
+  # A panel that restarts.
+  kill "$waybar_pid"
+  sleep 1
+  start waybar.log waybar -c "$dir/waybar.json"
+  check sway "waybar restarted: the item registers again" wait_for 5 is_registered
+  check sway "the tank kept the on-top option where sway ignores it" test "$(stored FormMode)" = 1
+  kill "$(program_pid)"
+  wait_for 5 sh -c "! kill -0 $(program_pid)"
+  check sway "ended by SIGTERM, the option still stored as on" test "$(stored FormMode)" = 1
+  check sway "no error in the program's output" sh -c "! grep -qiE 'error|critical' '$dir/vaspo.log'"
+  stop_all
+}
+
+[[ ${BASH_SOURCE[0]} != "$0" ]] && return  # sourced: the functions only
+for desktop in "${desktops[@]}"; do
+  case $desktop in
+  sway) run_sway ;;
+  kde) run_kde ;;
+  gnome) run_gnome ;;
+  *) echo "unknown desktop: $desktop" >&2 ;;
+  esac
+done
