@@ -32,7 +32,7 @@ stop_all() {
 check() {  # check DESKTOP WHAT COMMAND...: one line, ok when COMMAND succeeds
   local desktop=$1 what=$2
   shift 2
-  if "$@" >/dev/null 2>&1; then echo "ok   $desktop: $what"; else echo "FAIL $desktop: $what"; fi
+  if "$@" >/dev/null 2>&1; then echo "ok   $desktop: $what"; else echo "FAIL $desktop: $what"; return 1; fi
 }
 note() { echo "     $1: $2"; }
 
@@ -43,6 +43,8 @@ fresh() {
   mkdir -p "$dir"/{home,run,config/OSKE,data,prog}
   chmod 700 "$dir/run"
   cp build/vaspo build/VASPO.HLP "$dir/prog/"
+  mkdir -p "$dir/data/applications"  # the launcher, by which shells name the running program
+  sed "s|^Exec=.*|Exec=$dir/prog/vaspo|" assets/org.example.vaspo.desktop >"$dir/data/applications/org.example.vaspo.desktop"
   local day=$((($(date -u -d "$(date +%F)" +%s) - $(date -u -d 1989-12-31 +%s)) / 86400))
   printf '%s\n' "[General]" "Version=0.32" "FishName=ベンチ" "Sex=0" "Speed=800" "Stress=0" "WaterConc=255" \
     "StartDay=$day" "EatFood=$day" "WaterDay=$day" "LastRunDay=$day" "_StartDay=$(date +%Y/%m/%d)" \
@@ -143,8 +145,8 @@ EOF
   start_program
   check sway "the tank shows (XWayland)" wait_for 10 tank_is IsViewable
   note sway "the tank in sway's tree: $(sway_tank)"
-  check sway "floated by the rule (sway centres it; its size is the stored 372x207 within a 2-pixel border)" \
-    test "$(sway_tank | cut -d' ' -f1-3,5)" = "floating_con xwayland vaspo 376x211"
+  check sway "floated by the rule (sway centres it), its stored width 372 within a 2-pixel border" \
+    test "$(sway_tank | cut -d' ' -f1-3,5)" = "floating_con xwayland vaspo 376x209"
   sleep 2
   start waybar.log waybar -c "$dir/waybar.json"
   waybar_pid=$!
@@ -187,6 +189,106 @@ EOF
   wait_for 5 sh -c "! kill -0 $(program_pid)"
   check sway "ended by SIGTERM, the option still stored as on" test "$(stored FormMode)" = 1
   check sway "no error in the program's output" sh -c "! grep -qiE 'error|critical' '$dir/vaspo.log'"
+  stop_all
+}
+
+# GNOME Shell's own means, through a small extension of the bench that opens the shell's
+# unsafe mode for the run: Eval, screenshots, and a virtual pointer for real clicks.
+shell_eval() {
+  bus call --session -d org.gnome.Shell -o /org/gnome/Shell -m org.gnome.Shell.Eval "$1" |
+    sed -n "s/^(true, '\(.*\)')$/\1/p" | sed 's/^"\(.*\)"$/\1/'
+}
+shell_click() {  # shell_click X Y [COUNT]: COUNT clicks of the left button at X,Y
+  shell_eval "const Clutter = imports.gi.Clutter, GLib = imports.gi.GLib;
+    const seat = Clutter.get_default_backend().get_default_seat();
+    global._bench = global._bench || seat.create_virtual_device(Clutter.InputDeviceType.POINTER_DEVICE);
+    const d = global._bench; let t = GLib.get_monotonic_time();
+    d.notify_absolute_motion(t, $1, $2);
+    for (let i = 0; i < ${3:-1}; i++) {
+      d.notify_button(t += 20000, Clutter.BUTTON_PRIMARY, Clutter.ButtonState.PRESSED);
+      d.notify_button(t += 20000, Clutter.BUTTON_PRIMARY, Clutter.ButtonState.RELEASED);
+    }" >/dev/null
+}
+indicator='Object.values(imports.ui.main.panel.statusArea).find(a => a._indicator && a._indicator.id)'
+icon_place() { shell_eval "const a = $indicator; const [x, y] = a.get_transformed_position();
+  const [w, h] = a.get_transformed_size(); a ? Math.round(x + w / 2) + ' ' + Math.round(y + h / 2) : ''"; }
+shell_menu() { shell_eval "const a = $indicator; a && a.menu.isOpen ? a.menu._getMenuItems().map(i =>
+  i.label ? i.label.text : '-').join('|') : ''"; }
+no_menu_open() { sleep 1 && shell_menu_closed && menu_closed; }
+shell_up() { [[ $(shell_eval 1) == 1 ]]; }
+has_icon() { [[ -n $(icon_place) ]]; }
+shell_item_place() { shell_eval "const a = $indicator; const i = a.menu._getMenuItems()[$1];
+  const [x, y] = i.get_transformed_position(); const [w, h] = i.get_transformed_size();
+  Math.round(x + w / 2) + ' ' + Math.round(y + h / 2)"; }
+shell_menu_open() { [[ -n $(shell_menu) ]]; }
+shell_menu_closed() { [[ -z $(shell_menu) ]]; }
+shell_shot() { bus call --session -d org.gnome.Shell -o /org/gnome/Shell/Screenshot -m org.gnome.Shell.Screenshot.Screenshot false false "$1" >/dev/null; }
+
+run_gnome() {
+  fresh gnome
+  session_bus
+  # A private system bus that starts no services: the shell asks it for logind, accounts and the like,
+  # and goes on without them.
+  sed -e "s|<listen>.*</listen>|<listen>unix:path=$dir/system_bus</listen>|" -e '/<user>/d' -e '/<pidfile>/d' \
+    -e '/<standard_system_servicedirs/d' -e '/system-local.conf/d' -e '/<include ignore_missing="yes">\/etc/d' \
+    -e 's|<type>system</type>|<type>system</type><fork/>|' /usr/share/dbus-1/system.conf >"$dir/system.conf"
+  as_user dbus-daemon --config-file="$dir/system.conf"
+  environment+=(DBUS_SYSTEM_BUS_ADDRESS="unix:path=$dir/system_bus" XDG_SESSION_TYPE=wayland XDG_CURRENT_DESKTOP=GNOME)
+  local ext=$dir/data/gnome-shell/extensions/bench@vaspo
+  mkdir -p "$ext"
+  echo '{"uuid": "bench@vaspo", "name": "bench", "description": "unsafe mode for the bench", "shell-version": ["43"]}' \
+    >"$ext/metadata.json"
+  echo 'function init() { return { enable() { global.context.unsafe_mode = true; }, disable() {} }; }' >"$ext/extension.js"
+  chown -R "$user" "$dir"
+  as_user gsettings set org.gnome.shell enabled-extensions "['ubuntu-appindicators@ubuntu.com', 'bench@vaspo']"
+  as_user gsettings set org.gnome.shell welcome-dialog-last-shown-version "'99'"
+  start shell.log gnome-shell --headless --wayland --virtual-monitor 1280x800
+  check gnome "GNOME Shell runs headless, in unsafe mode for the bench" wait_for 30 shell_up ||
+    { tail -5 "$dir/shell.log"; stop_all; return; }
+  check gnome "the AppIndicator extension is on" test "$(shell_eval "imports.ui.main.extensionManager.lookup('ubuntu-appindicators@ubuntu.com').state")" = 1
+  shell_eval 'imports.ui.main.overview.hide()' >/dev/null
+  wait_for 10 grep -q 'Using public X11 display' "$dir/shell.log"
+  xdisplay=$(sed -n 's/.*Using public X11 display \(:[0-9]*\).*/\1/p' "$dir/shell.log")
+  environment+=(WAYLAND_DISPLAY=wayland-0 DISPLAY="$xdisplay" XAUTHORITY="$(ls "$dir"/run/.mutter-Xwaylandauth.* | head -n1)")
+  start_program
+  check gnome "the tank shows (XWayland $xdisplay)" wait_for 15 tank_is IsViewable
+  check gnome "its item is in the top bar" wait_for 10 has_icon
+  local place
+  place=$(icon_place)
+  note gnome "the icon is at $place"
+  shell_shot "$out/gnome-panel.png"
+  note gnome "screenshot: $out/gnome-panel.png"
+  # shellcheck disable=SC2086
+  shell_click $place
+  check gnome "a left click offers the menu: $(sleep 1; shell_menu)" wait_for 3 shell_menu_open
+  check gnome "and not a second one of the program" menu_closed
+  shell_shot "$out/gnome-menu.png"
+  note gnome "screenshot: $out/gnome-menu.png"
+  shell_click 640 600
+  check gnome "a click elsewhere closes the menu" wait_for 3 shell_menu_closed
+  sleep 1
+  # shellcheck disable=SC2086
+  shell_click $place 2
+  check gnome "a double click hides the tank" wait_for 3 tank_is IsUnMapped
+  check gnome "and leaves no menu open, the shell's or the program's" no_menu_open
+  sleep 1
+  # shellcheck disable=SC2086
+  shell_click $place 2
+  check gnome "a second double click brings it back" wait_for 3 tank_is IsViewable
+  for n in 1 2; do
+    sleep 1
+    # shellcheck disable=SC2086
+    shell_click $place
+    check gnome "single click $n again offers the menu" wait_for 3 shell_menu_open
+    # shellcheck disable=SC2046
+    shell_click $(shell_item_place 0)
+    check gnome "its first item, clicked, $([[ $n == 1 ]] && echo hides || echo "brings back") the tank" \
+      wait_for 3 tank_is "$([[ $n == 1 ]] && echo IsUnMapped || echo IsViewable)"
+  done
+  check gnome "the extension never reads the tip (it has no ToolTip property)" sh -c \
+    "! grep -rq ToolTip /usr/share/gnome-shell/extensions/ubuntu-appindicators@ubuntu.com/appIndicator.js"
+  kill "$(program_pid)"
+  check gnome "no error in the program's output" sh -c "! grep -qiE 'error|critical' '$dir/vaspo.log'"
   stop_all
 }
 
