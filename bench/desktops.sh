@@ -252,7 +252,7 @@ run_gnome() {
   environment+=(WAYLAND_DISPLAY=wayland-0 DISPLAY="$xdisplay" XAUTHORITY="$(ls "$dir"/run/.mutter-Xwaylandauth.* | head -n1)")
   start_program
   check gnome "the tank shows (XWayland $xdisplay)" wait_for 15 tank_is IsViewable
-  check gnome "its item is in the top bar" wait_for 10 has_icon
+  check gnome "its item is in the top bar" wait_for 15 has_icon
   local place
   place=$(icon_place)
   note gnome "the icon is at $place"

@@ -68,7 +68,12 @@ frmTray::frmTray(frmMain& main, Vaspo& model, QObject* parent) : QObject(parent)
 
     trayWatch_.setInterval(5000);
     trayWatch_.setTimerType(Qt::VeryCoarseTimer);
-    connect(&trayWatch_, &QTimer::timeout, this, &frmTray::CheckTrayArea);
+    connect(&trayWatch_, &QTimer::timeout, this, [this] {
+        CheckTrayArea();
+        if (item_) {
+            item_->CheckListed();
+        }
+    });
 
     connect(&model_, &Vaspo::EnergyChanged, this, &frmTray::RefreshTip);
     connect(&model_, &Vaspo::StressChanged, this, &frmTray::RefreshTip);

@@ -9,7 +9,9 @@
 #include <QDBusServiceWatcher>
 #include <QFile>
 #include <QGuiApplication>
+#include <QRegularExpression>
 #include <QtEndian>
+#include <algorithm>
 #include <unistd.h>
 
 QDBusArgument& operator<<(QDBusArgument& argument, const DBusIconPixmap& pixmap)
@@ -59,6 +61,12 @@ class ItemAdaptor : public QDBusAbstractAdaptor {
     Q_PROPERTY(DBusToolTip ToolTip READ ToolTip)
     Q_PROPERTY(bool ItemIsMenu READ ItemIsMenu)
     Q_PROPERTY(QDBusObjectPath Menu READ Menu)
+    Q_PROPERTY(QString IconThemePath READ None)
+    Q_PROPERTY(QString OverlayIconName READ None)
+    Q_PROPERTY(DBusIconPixmaps OverlayIconPixmap READ NoPixmaps)
+    Q_PROPERTY(QString AttentionIconName READ None)
+    Q_PROPERTY(DBusIconPixmaps AttentionIconPixmap READ NoPixmaps)
+    Q_PROPERTY(QString AttentionMovieName READ None)
 public:
     explicit ItemAdaptor(TrayItem& item) : QDBusAbstractAdaptor(&item), item_(item)
     {
@@ -80,6 +88,8 @@ public:
     DBusToolTip ToolTip() const { return {{}, {}, item_.Tip(), {}}; }
     bool ItemIsMenu() const { return false; }  // a left click is the program's, the menu the right button's
     QDBusObjectPath Menu() const { return QDBusObjectPath(TrayMenu::Path); }
+    QString None() const { return {}; }
+    DBusIconPixmaps NoPixmaps() const { return {}; }
 
 public slots:
     void Activate(int x, int y) { emit item_.Activated(QPoint(x, y)); }
@@ -196,6 +206,34 @@ void TrayItem::WatcherOwnerChanged(const QString& owner)
     if (was) {
         emit RegisteredChanged();
     }
+}
+
+void TrayItem::CheckListed()
+{
+    if (!registered_) {
+        return;
+    }
+    QDBusMessage get = QDBusMessage::createMethodCall(Watcher, QStringLiteral("/StatusNotifierWatcher"),
+                                                      QStringLiteral("org.freedesktop.DBus.Properties"),
+                                                      QStringLiteral("Get"));
+    get << Watcher << QStringLiteral("RegisteredStatusNotifierItems");
+    auto* reply = new QDBusPendingCallWatcher(bus_.asyncCall(get), this);
+    connect(reply, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher* done) {
+        done->deleteLater();
+        const QDBusPendingReply<QDBusVariant> items = *done;
+        if (!items.isValid() || !registered_) {
+            return;  // a watcher that keeps no list
+        }
+        const QStringList listed = items.value().variant().toStringList();
+        // Watchers list "name/path", "name@path" or the name alone.
+        const bool found = std::any_of(listed.begin(), listed.end(), [this](const QString& item) {
+            const QString name = item.section(QRegularExpression(QStringLiteral("[/@]")), 0, 0);
+            return name == service_ || name == bus_.baseService();
+        });
+        if (!found) {
+            Register();
+        }
+    });
 }
 
 void TrayItem::Register()

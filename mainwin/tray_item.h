@@ -53,6 +53,9 @@ public:
     // Puts the item on the session bus and follows the watcher from then on; Hide takes it away.
     void Show();
     void Hide();
+    // A host may drop an item it failed to read (GNOME's extension, while the shell is starting):
+    // registers again when the watcher no longer lists it.
+    void CheckListed();
     QString Service() const { return service_; }
     bool WatcherPresent() const { return watcherPresent_; }
     bool Registered() const { return registered_; }
