@@ -11,8 +11,8 @@ set -uo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/../scripts/common.sh"
 [[ -x build/vaspo ]] || { echo "build/vaspo is missing: build it first with bash scripts/test.sh" >&2; exit 1; }
 ((EUID == 0)) || { echo "run as root: it installs packages and runs the desktops as another user" >&2; exit 1; }
-ensure_packages python3 sway xwayland waybar grim x11-utils xdotool libglib2.0-bin dbus-daemon kwin-wayland \
-  plasma-workspace gnome-shell gnome-shell-extension-appindicator >/dev/null || exit 1
+ensure_packages python3 python3-dbus sway xwayland waybar grim x11-utils xdotool libglib2.0-bin dbus-daemon kwin-wayland \
+  plasma-workspace plasma-desktop qtwayland5 gnome-shell gnome-shell-extension-appindicator >/dev/null || exit 1
 user=vaspobench
 id -u "$user" >/dev/null 2>&1 || useradd -m -s /bin/bash "$user"
 out=${OUT:-/tmp/vaspo-desktops}
@@ -83,6 +83,10 @@ wait_for() {  # wait_for SECONDS COMMAND...
 }
 program_pid() { cat "$dir/vaspo.pid" 2>/dev/null; }
 item_service() { echo "org.kde.StatusNotifierItem-$(program_pid)-1"; }
+host_registered() {
+  bus call --session -d org.kde.StatusNotifierWatcher -o /StatusNotifierWatcher -m org.freedesktop.DBus.Properties.Get \
+    org.kde.StatusNotifierWatcher IsStatusNotifierHostRegistered | grep -q true
+}
 is_registered() { registered_items | grep -q "$(item_service)"; }
 menu_labels() {
   bus call --session -d "$(item_service)" -o /MenuBar -m com.canonical.dbusmenu.GetLayout 0 -- -1 '@as []' |
@@ -289,6 +293,71 @@ run_gnome() {
     "! grep -rq ToolTip /usr/share/gnome-shell/extensions/ubuntu-appindicators@ubuntu.com/appIndicator.js"
   kill "$(program_pid)"
   check gnome "no error in the program's output" sh -c "! grep -qiE 'error|critical' '$dir/vaspo.log'"
+  stop_all
+}
+
+# A screenshot through KWin's own D-Bus interface (permission checks off for the bench), as PNG.
+kwin_shot() {
+  as_user python3 - "$1" <<'PY'
+import dbus, os, struct, sys, zlib
+bus = dbus.SessionBus()
+shot = dbus.Interface(bus.get_object("org.kde.KWin", "/org/kde/KWin/ScreenShot2"), "org.kde.KWin.ScreenShot2")
+read, write = os.pipe()
+meta = shot.CaptureWorkspace({}, dbus.types.UnixFd(write))
+os.close(write)
+data = b"".join(iter(lambda: os.read(read, 1 << 20), b""))
+w, h, stride, fmt = (int(meta[k]) for k in ("width", "height", "stride", "format"))
+rows = []
+for y in range(h):
+    line = data[y * stride:y * stride + 4 * w]
+    if fmt in (4, 5, 6):  # QImage's ARGB32 kinds: B, G, R, A in memory
+        line = b"".join(line[i + 2:i + 3] + line[i + 1:i + 2] + line[i:i + 1] + line[i + 3:i + 4] for i in range(0, len(line), 4))
+    rows.append(b"\0" + line)
+chunk = lambda t, d: struct.pack(">I", len(d)) + t + d + struct.pack(">I", zlib.crc32(t + d))
+png = b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", struct.pack(">IIBBBBB", w, h, 8, 6, 0, 0, 0))
+png += chunk(b"IDAT", zlib.compress(b"".join(rows))) + chunk(b"IEND", b"")
+open(sys.argv[1], "wb").write(png)
+PY
+}
+
+run_kde() {
+  fresh kde
+  session_bus
+  # A copy of kwin_wayland without its file capabilities, which a container may refuse to grant.
+  cp /usr/bin/kwin_wayland "$dir/kwin_wayland"
+  printf '%s\n' '#!/bin/sh' "echo \"\$XAUTHORITY\" > '$dir/xauthority'" "echo \"\$DISPLAY\" > '$dir/display'" \
+    "exec kded5 > '$dir/kded.log' 2>&1" >"$dir/session.sh"
+  chmod +x "$dir/session.sh"
+  chown -R "$user" "$dir"
+  environment+=(XDG_SESSION_TYPE=wayland XDG_CURRENT_DESKTOP=KDE KDE_FULL_SESSION=true KDE_SESSION_VERSION=5
+    KWIN_SCREENSHOT_NO_PERMISSION_CHECKS=1)
+  start kwin.log "$dir/kwin_wayland" --virtual --xwayland --width 1280 --height 800 --socket wayland-kde \
+    --no-lockscreen --exit-with-session "$dir/session.sh"
+  check kde "kwin_wayland --virtual --xwayland runs" wait_for 20 test -s "$dir/display" ||
+    { tail -5 "$dir/kwin.log"; stop_all; return; }
+  xdisplay=$(cat "$dir/display")
+  environment+=(WAYLAND_DISPLAY=wayland-kde DISPLAY="$xdisplay" XAUTHORITY="$(cat "$dir/xauthority")")
+  start_program
+  check kde "the tank shows (XWayland $xdisplay)" wait_for 30 tank_is IsViewable
+  sleep 2
+  start plasma.log env QT_QPA_PLATFORM=wayland plasmashell
+  local started=$SECONDS
+  check kde "plasmashell started 2 s after the tank: the item registers" wait_for 30 is_registered
+  note kde "registered after $((SECONDS - started)) s (kded5's watcher and plasmashell starting on two cores)"
+  check kde "plasmashell hosts the items" wait_for 10 host_registered
+  check kde "the item's title is ばすぽう" item_has Title "'ばすぽう'"
+  sleep 3
+  kwin_shot "$out/kde-panel.png" 2>"$dir/shot.log" && note kde "screenshot: $out/kde-panel.png" ||
+    note kde "no screenshot: $(tail -n1 "$dir/shot.log")"
+  check kde "the exported menu: $(menu_labels)" test "$(menu_labels)" = "タスクトレイに入れる(_T)|ばすぽうの終了(_X)..."
+  activate 1262 790 >/dev/null
+  check kde "Activate at the icon's place opens the menu there" wait_for 3 menu_open
+  note kde "the menu opened at $(x_menu_at) for a click at 1262 790"
+  as_user env DISPLAY="$xdisplay" xdotool key Escape
+  activate 1262 790 >/dev/null; sleep 0.1; activate 1262 790 >/dev/null
+  check kde "a double click hides the tank" wait_for 3 tank_is IsUnMapped
+  kill "$(program_pid)"
+  check kde "no error in the program's output" sh -c "! grep -qiE 'error|critical' '$dir/vaspo.log'"
   stop_all
 }
 
