@@ -176,7 +176,7 @@ void frmTray::Form_Unload()
 
 QString frmTray::ToolTip() const
 {
-    return tip_;
+    return icon_ ? icon_->toolTip() : tip_;  // as the icon shows it
 }
 
 // Panels on the session bus never ask for the tip when the pointer rests on the icon; so it
