@@ -23,6 +23,9 @@ int main(int argc, char** argv)
     // The tank may hide in the notification area; that is not the end.
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/art/vaspo_icon.xpm")));
+    // Panels, task switchers and compositors name the program and find its icon by these.
+    QGuiApplication::setApplicationDisplayName(vaspo::ProgramName);
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.vaspo"));
     UseJapaneseUi(app);
 
     SystemClock clock;

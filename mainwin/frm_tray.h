@@ -2,9 +2,11 @@
 // The fish's icon in the notification area, with its small menu.
 
 #include <QObject>
+#include <QPoint>
 #include <QSystemTrayIcon>
 #include <QTimer>
 #include <functional>
+#include <optional>
 
 #include "model/pet_record.h"
 
@@ -12,6 +14,7 @@ class QAction;
 class QMenu;
 class Vaspo;
 class frmMain;
+class TrayItem;
 
 // "<name>/<energy>%/<stress>/<pollution>%"
 QString TrayValuesTip(const PetRecord& pet);
@@ -25,8 +28,10 @@ public:
     frmTray(frmMain& main, Vaspo& model, QObject* parent = nullptr);
     ~frmTray() override;
 
-    // Whether the desktop has a notification area; replaceable in tests.
+    // Whether the desktop shows the icon; replaceable in tests.
     std::function<bool()> Available;
+    // A panel on the session bus that took the item, or else Qt's notification area (X11, Windows).
+    bool DesktopArea() const;
 
     QMenu* mnuVaspo = nullptr;
     QAction* mnuTray = nullptr;
@@ -40,7 +45,7 @@ public:
     void mnuTray_Click();
     void mnuExit_Click();
 
-    bool IsLoaded() const { return icon_ != nullptr; }
+    bool IsLoaded() const { return loaded_; }
     QString ToolTip() const;
     void RefreshTip();
     void ShowHiddenCaption();
@@ -50,16 +55,27 @@ public:
     // later) or go away: the icon and the tray option follow it, and a tank
     // hidden in a vanished area comes back.
     void CheckTrayArea();
+    // The icon over D-Bus, or nullptr where there is no such bus.
+    TrayItem* BusItem() const { return item_; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void Icon_Activated(QSystemTrayIcon::ActivationReason reason);
+    void Item_Activated(QPoint at);
+    void ShowTip(const QString& tip);
+    // Qt's icon only where no panel on the session bus shows the item.
+    void FollowArea();
+    QPoint MenuPlace();
 
     frmMain& main_;
     Vaspo& model_;
     QSystemTrayIcon* icon_ = nullptr;
+    TrayItem* item_ = nullptr;
+    QString tip_;
+    std::optional<QPoint> clickAt_;  // where a panel says it was clicked
+    bool loaded_ = false;
     QTimer singleClick_;  // a first click may still become a double click
     QTimer trayWatch_;
     bool trayArea_ = false;
