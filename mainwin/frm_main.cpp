@@ -227,7 +227,7 @@ void frmMain::ApplyOptions()
 
 void frmMain::SetBackgroundPicture(const QString& path)
 {
-    Tank->SetPicture(path.isEmpty() ? QPixmap() : QPixmap(path));
+    Tank->SetPicture(PictureFile(path));
 }
 
 void frmMain::ShowTank()

@@ -212,10 +212,10 @@ void Vaspo::ImportMoveFile()
         return;
     }
     const QString title = QStringLiteral("水槽のお引っ越し");
-    QFile file(found);
+    QFile file;
     std::optional<MovedFish> moved;
-    if (file.open(QIODevice::ReadOnly)) {
-        moved = ParseMoveFile(file.readAll());
+    if (OpenRegularFile(file, found)) {
+        moved = ParseMoveFile(file.read(MoveFileMaxBytes + 1));  // more than that is too much already
         file.close();
     }
     if (!moved) {
