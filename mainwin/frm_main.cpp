@@ -56,6 +56,7 @@ frmMain::frmMain(Vaspo& model, QWidget* parent) : QMainWindow(parent), model_(mo
     CreateControls();
     CreateMenus();
     FollowModel();
+    setMinimumSize(SmallestTank);
     resize(372, 187 + menuBar()->sizeHint().height());
 }
 
