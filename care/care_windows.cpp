@@ -52,7 +52,7 @@ void CareWindows::mnuCareFood_Click()
     case FeedRefusal::None:
         break;
     }
-    if (food_ && food_->Feeding()) {
+    if (food_ && food_->Running()) {
         return;  // the food is still sinking
     }
     frmFood* food = OpenOnce<frmFood>(food_, main_);

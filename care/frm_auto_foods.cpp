@@ -57,8 +57,7 @@ void frmAutoFoods::vsbDay_Change()
 
 void frmAutoFoods::cmdOK_Click()
 {
-    model_.SetFeeder(vsbDay->value());
-    close();
+    RunToEnd([this] { model_.SetFeeder(vsbDay->value()); });
 }
 
 void frmAutoFoods::cmdCancel_Click()

@@ -1,14 +1,14 @@
 #pragma once
 // The automatic feeder: from tomorrow, a few days fed without the owner.
 
-#include <QDialog>
+#include "care/care_dialog.h"
 
 class QLabel;
 class QPushButton;
 class QScrollBar;
 class Vaspo;
 
-class frmAutoFoods : public QDialog {
+class frmAutoFoods : public CareDialog {
     Q_OBJECT
 public:
     explicit frmAutoFoods(Vaspo& model);

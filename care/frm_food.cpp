@@ -113,15 +113,15 @@ int frmFood::SelectedKind() const
 
 void frmFood::Command1_Click()
 {
-    if (feeding_) {
+    if (Running()) {
         return;
     }
-    feeding_ = true;
     main_.BeginCare();
     const int qty = optFoodQuant[0]->isChecked() ? 1 : optFoodQuant[1]->isChecked() ? 2 : 3;
-    model_.Feed(SelectedKind(), qty, {[this](int kind) { DropFood(kind); }, [this](int ms) { main_.Pause(ms); }});
-    main_.imgFood->hide();
-    close();
+    RunToEnd([this, qty] {
+        model_.Feed(SelectedKind(), qty, {[this](int kind) { DropFood(kind); }, [this](int ms) { main_.Pause(ms); }});
+        main_.imgFood->hide();
+    });
     main_.EndCare();
 }
 

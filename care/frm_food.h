@@ -1,7 +1,8 @@
 #pragma once
 // Feeding: a food and a quantity, then the food sinks into the tank.
 
-#include <QDialog>
+#include "care/care_dialog.h"
+
 #include <QMap>
 #include <array>
 
@@ -12,7 +13,7 @@ class QToolButton;
 class frmMain;
 class Vaspo;
 
-class frmFood : public QDialog {
+class frmFood : public CareDialog {
     Q_OBJECT
 public:
     explicit frmFood(frmMain& main);
@@ -30,7 +31,6 @@ public:
     void Command1_Click();
     void Command2_Click();
 
-    bool Feeding() const { return feeding_; }
     static QPixmap FoodPicture(int kind);
 
 private:
@@ -39,5 +39,4 @@ private:
 
     frmMain& main_;
     Vaspo& model_;
-    bool feeding_ = false;
 };

@@ -1,6 +1,5 @@
 #include "care/frm_water.h"
 
-#include <QCloseEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
@@ -73,20 +72,8 @@ void frmWater::Command1_Click()
     Command2->setEnabled(false);
     hsbWaterV->setEnabled(false);
     main_.BeginCare();
-    model_.ChangeWater(hsbWaterV->value(), {{}, [this](int ms) { main_.Pause(ms); }});
-    exchanged_ = true;
-    close();
+    RunToEnd([this] { model_.ChangeWater(hsbWaterV->value(), {{}, [this](int ms) { main_.Pause(ms); }}); });
     main_.EndCare();
-}
-
-void frmWater::closeEvent(QCloseEvent* event)
-{
-    // Not in the middle of an exchange: it finishes, then the dialog goes.
-    if (!Command2->isEnabled() && !exchanged_) {
-        event->ignore();
-        return;
-    }
-    QDialog::closeEvent(event);
 }
 
 void frmWater::Command2_Click()

@@ -1,7 +1,7 @@
 #pragma once
 // Changing part of the water, once a day.
 
-#include <QDialog>
+#include "care/care_dialog.h"
 
 class QLabel;
 class QPushButton;
@@ -9,7 +9,7 @@ class QScrollBar;
 class frmMain;
 class Vaspo;
 
-class frmWater : public QDialog {
+class frmWater : public CareDialog {
     Q_OBJECT
 public:
     explicit frmWater(frmMain& main);
@@ -26,11 +26,7 @@ public:
     void Command1_Click();
     void Command2_Click();
 
-protected:
-    void closeEvent(QCloseEvent* event) override;
-
 private:
     frmMain& main_;
     Vaspo& model_;
-    bool exchanged_ = false;
 };

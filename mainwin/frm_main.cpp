@@ -56,6 +56,7 @@ frmMain::frmMain(Vaspo& model, QWidget* parent) : QMainWindow(parent), model_(mo
     CreateControls();
     CreateMenus();
     FollowModel();
+    setMinimumSize(SmallestTank);
     resize(372, 187 + menuBar()->sizeHint().height());
 }
 
@@ -227,7 +228,7 @@ void frmMain::ApplyOptions()
 
 void frmMain::SetBackgroundPicture(const QString& path)
 {
-    Tank->SetPicture(path.isEmpty() ? QPixmap() : QPixmap(path));
+    Tank->SetPicture(PictureFile(path));
 }
 
 void frmMain::ShowTank()

@@ -1,8 +1,22 @@
 #include "mainwin/tank_surface.h"
 
+#include <QFile>
+#include <QImageReader>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+
+#include "storage/file_helpers.h"
+
+QPixmap PictureFile(const QString& path)
+{
+    QFile file;
+    if (!OpenRegularFile(file, path)) {
+        return {};
+    }
+    QImageReader reader(&file);
+    return QPixmap::fromImage(reader.read());
+}
 
 TankSurface::TankSurface(QWidget* parent) : QWidget(parent)
 {

@@ -8,6 +8,10 @@
 #include <QVector>
 #include <QWidget>
 
+// The picture in a regular file; none for anything else, which is never
+// waited for or read.
+QPixmap PictureFile(const QString& path);
+
 class TankSurface : public QWidget {
     Q_OBJECT
 public:

@@ -54,6 +54,9 @@ QByteArray MoveFileBytes(const PetRecord& pet, qint32 packingDay)
 
 std::optional<MovedFish> ParseMoveFile(const QByteArray& bytes)
 {
+    if (bytes.size() > MoveFileMaxBytes) {
+        return std::nullopt;
+    }
     const QStringList lines = SplitLines(DecodeExchanged(bytes));
     if (lines.size() < MoveFileLines) {
         return std::nullopt;
@@ -99,7 +102,11 @@ bool Vaspo::PackTank()
 {
     QDir().mkpath(AppFolder);
     QSaveFile file(MoveFilePath);
-    if (!file.open(QIODevice::WriteOnly) || file.write(MoveFileBytes(pet, DayNumber())) < 0 || !file.commit()) {
+    const QByteArray bytes = MoveFileBytes(pet, DayNumber());
+    // A file too large to be read back (a name of many thousand characters)
+    // would lose the fish as surely as no file.
+    if (bytes.size() > MoveFileMaxBytes || !file.open(QIODevice::WriteOnly) || file.write(bytes) < 0 ||
+        !file.commit()) {
         // Without the file the fish would be lost: keep it where it is.
         return false;
     }

@@ -27,8 +27,13 @@ struct MovedFish {
 
 QByteArray MoveFileBytes(const PetRecord& pet, qint32 packingDay);
 
-// No value when the file has fewer than 14 lines, a numeric line does not
-// hold a number of its field's size, or the name is empty.
+// A real move file is 14 short lines; one larger than this is no move file,
+// and no more of it than this and a byte is ever read.
+inline constexpr qsizetype MoveFileMaxBytes = 64 * 1024;
+
+// No value when the file is larger than MoveFileMaxBytes, has fewer than 14
+// lines, a numeric line does not hold a number of its field's size, or the
+// name is empty.
 std::optional<MovedFish> ParseMoveFile(const QByteArray& bytes);
 
 void TakeOver(PetRecord& pet, const MovedFish& moved);

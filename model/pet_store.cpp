@@ -110,27 +110,35 @@ void Vaspo::LoadPet(const ScreenTwips& screen)
 
 void Vaspo::ApplyLoadRepairs(const ScreenTwips& desktop)
 {
-    // A place counts as on the desktop when it lies on any of its screens
-    // (their far edges included); sizes come from that screen.
-    const auto holds = [this](const QRect& screen) {
-        return pet.FormLeft >= screen.left() && pet.FormLeft - screen.left() <= screen.width() &&
-               pet.FormTop >= screen.top() && pet.FormTop - screen.top() <= screen.height();
+    // A place counts as on the desktop when the tank's top-left corner lies on
+    // one of its screens; sizes come from that screen.
+    const QSize corner = UsableCorner * TwipsPerPixel;
+    const auto within = [](qint64 place, qint64 length, qint64 start, qint64 size) {
+        return place >= start && place + length <= start + size;
     };
+    const auto acrossOn = [&](const QRect& screen) {
+        return within(pet.FormLeft, corner.width(), screen.left(), screen.width());
+    };
+    const auto downOn = [&](const QRect& screen) {
+        return within(pet.FormTop, corner.height(), screen.top(), screen.height());
+    };
+    const auto holds = [&](const QRect& screen) { return acrossOn(screen) && downOn(screen); };
     const QRect primary = desktop.screens.value(0);
     const auto home = std::find_if(desktop.screens.cbegin(), desktop.screens.cend(), holds);
     const QRect screen = home == desktop.screens.cend() ? primary : *home;
-    if (pet.FormHeight > screen.height() || pet.FormHeight <= 0) {
+    const QSize smallest = SmallestTank * TwipsPerPixel;
+    if (pet.FormHeight > screen.height() || pet.FormHeight < smallest.height()) {
         pet.FormHeight = Halved(screen.height());
     }
-    if (pet.FormWidth > screen.width() || pet.FormWidth <= 0) {
+    if (pet.FormWidth > screen.width() || pet.FormWidth < smallest.width()) {
         pet.FormWidth = Halved(screen.width());
     }
     if (home == desktop.screens.cend()) {
         // Off every screen: each way that is off the primary one is centred on it.
-        if (pet.FormTop > primary.top() + primary.height() || pet.FormTop < primary.top()) {
+        if (!downOn(primary)) {
             pet.FormTop = primary.top() + Halved(primary.height() - pet.FormHeight);
         }
-        if (pet.FormLeft > primary.left() + primary.width() || pet.FormLeft < primary.left()) {
+        if (!acrossOn(primary)) {
             pet.FormLeft = primary.left() + Halved(primary.width() - pet.FormWidth);
         }
     }
@@ -212,10 +220,10 @@ void Vaspo::ImportMoveFile()
         return;
     }
     const QString title = QStringLiteral("水槽のお引っ越し");
-    QFile file(found);
+    QFile file;
     std::optional<MovedFish> moved;
-    if (file.open(QIODevice::ReadOnly)) {
-        moved = ParseMoveFile(file.readAll());
+    if (OpenRegularFile(file, found)) {
+        moved = ParseMoveFile(file.read(MoveFileMaxBytes + 1));  // more than that is too much already
         file.close();
     }
     if (!moved) {

@@ -6,6 +6,7 @@
 #include <QDate>
 #include <QObject>
 #include <QRect>
+#include <QSize>
 #include <QString>
 #include <array>
 
@@ -26,6 +27,14 @@ struct ScreenTwips {
 };
 
 inline constexpr int TwipsPerPixel = 15;
+
+// The smallest tank, in pixels, that still shows its menu bar, the fish and
+// the status row: a smaller stored size is repaired at load, and the window
+// cannot be made smaller.
+inline constexpr QSize SmallestTank(160, 100);
+// A stored place is kept when this much of the tank's top-left corner, in
+// pixels, lies on a screen.
+inline constexpr QSize UsableCorner(100, 50);
 
 // Days since 1989-12-31 in the local calendar (1990-01-01 is day 1).
 qint32 DayNumberOf(const QDate& date);

@@ -8,6 +8,7 @@
 
 #include "mainwin/dialog_frame.h"
 #include "mainwin/frm_main.h"
+#include "mainwin/tank_surface.h"
 #include "pictures/file_list.h"
 
 namespace {
@@ -53,7 +54,7 @@ QString frmALBUM::SelectedPath() const
 
 void frmALBUM::flbALBUM_Click()
 {
-    const QPixmap picture(SelectedPath());
+    const QPixmap picture = PictureFile(SelectedPath());
     if (picture.isNull()) {
         return;  // not a picture: the last one stays
     }

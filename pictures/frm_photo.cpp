@@ -1,6 +1,7 @@
 #include "pictures/frm_photo.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPainter>
@@ -97,6 +98,11 @@ void frmPhoto::cmbPhotoPrn_Click()
 {
     const QString path = main_.model().PhotoPath();
     QDir().mkpath(main_.model().AppFolder);
+    // Into the program folder only: a link at the name is replaced itself,
+    // where it points is never written.
+    if (QFileInfo(path).isSymLink()) {
+        QFile::remove(path);
+    }
     QSaveFile file(path);
     // 24 bits a pixel: what every viewer reads.
     const bool saved = file.open(QIODevice::WriteOnly) &&

@@ -11,6 +11,7 @@
 
 #include "mainwin/dialog_frame.h"
 #include "mainwin/frm_main.h"
+#include "mainwin/tank_surface.h"
 #include "pictures/file_list.h"
 
 namespace {
@@ -22,6 +23,38 @@ QListWidgetItem* FolderItem(const QString& path, const QString& name, int depth,
                                      QString(depth * 2, QLatin1Char(' ')) + name);
     item->setData(Qt::UserRole, path);
     return item;
+}
+
+// The canonical path of a folder that can be listed and entered; empty for
+// one that is gone or whose path is longer than the system takes.
+QString EnterableFolder(const QString& path)
+{
+    const QFileInfo folder(path);
+    const bool usable = !path.isEmpty() && folder.isDir() && folder.isReadable() && folder.isExecutable();
+    return usable ? folder.canonicalFilePath() : QString();
+}
+
+// Where the chooser opens: the current folder, else the home folder, else the root.
+QString StartFolder()
+{
+    for (const QString& candidate : {QDir::currentPath(), QDir::homePath(), QDir::rootPath()}) {
+        const QString folder = EnterableFolder(candidate);
+        if (!folder.isEmpty()) {
+            return folder;
+        }
+    }
+    return QDir::rootPath();
+}
+
+// The way down from the volume to `folder`, one folder a level. Taken from
+// the path's text, each step shorter, so it always ends.
+QStringList WayDown(const QString& folder)
+{
+    QStringList way{folder};
+    for (QString up = QFileInfo(folder).path(); up.size() < way.first().size(); up = QFileInfo(up).path()) {
+        way.prepend(up);
+    }
+    return way;
 }
 
 }  // namespace
@@ -88,7 +121,7 @@ frmPic::frmPic(frmMain& main) : main_(main)
     connect(cmdDEF, &QPushButton::clicked, this, &frmPic::cmdDEF_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &frmPic::cmdCancel_Click);
 
-    OpenFolder(QDir::currentPath());
+    OpenFolder(StartFolder());
 }
 
 void frmPic::drvPic_Change()
@@ -98,19 +131,14 @@ void frmPic::drvPic_Change()
 
 void frmPic::OpenFolder(const QString& path)
 {
-    const QDir dir(path);
-    if (!dir.isReadable()) {
-        return;  // a volume that is not ready leaves the lists as they were
+    const QString folder = EnterableFolder(path);
+    if (folder.isEmpty()) {
+        return;  // a volume that is not ready, or a folder gone meanwhile, leaves the lists as they were
     }
-    folder_ = dir.canonicalPath();
+    folder_ = folder;
+    const QDir dir(folder_);
     // The way down from the volume to this folder, open, then its own folders.
-    QStringList way;
-    for (QDir up(folder_); ; up.cdUp()) {
-        way.prepend(up.absolutePath());
-        if (up.isRoot()) {
-            break;
-        }
-    }
+    const QStringList way = WayDown(folder_);
     dirPic->clear();
     for (int depth = 0; depth < way.size(); ++depth) {
         const QString name = depth == 0 ? QDir::toNativeSeparators(way[0]) : QFileInfo(way[depth]).fileName();
@@ -150,7 +178,7 @@ QString frmPic::SelectedPath() const
 void frmPic::flbPic_Click()
 {
     // A file that is no picture leaves the preview empty.
-    pcbPic->setPixmap(QPixmap(SelectedPath()));
+    pcbPic->setPixmap(PictureFile(SelectedPath()));
 }
 
 void frmPic::cmdOK_Click()

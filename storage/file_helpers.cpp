@@ -8,6 +8,12 @@
 #include <QThread>
 #include <QTimer>
 
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
 namespace {
 
 bool IsPathSeparator(QChar character)
@@ -21,11 +27,23 @@ bool IsVisibleOrdinaryFile(const QString& path)
     return info.isFile() && !info.isHidden();
 }
 
+// The regular files among a folder's entries: a link to a FIFO or a device
+// is listed as a file too.
+QStringList RegularFiles(const QDir& dir)
+{
+    QStringList names;
+    for (const QFileInfo& entry : dir.entryInfoList()) {
+        if (entry.isFile())
+            names.append(entry.fileName());
+    }
+    return names;
+}
+
 // The actual spelling of `name` in `folder`, or empty.
 QString EntryIgnoringCase(const QString& folder, const QString& name)
 {
     const QString wanted = name.toUpper();
-    const QStringList entries = QDir(folder).entryList(QDir::Files, QDir::Name);
+    const QStringList entries = RegularFiles(QDir(folder, QString(), QDir::Name, QDir::Files));
     for (const QString& entry : entries) {
         if (entry.toUpper() == wanted)
             return entry;
@@ -65,7 +83,29 @@ QStringList FilesMatching(const QString& folder, const QStringList& patterns)
     dir.setNameFilters(patterns);
     dir.setFilter(QDir::Files);  // without QDir::CaseSensitive the patterns ignore letter case
     dir.setSorting(QDir::Name | QDir::IgnoreCase);
-    return dir.entryList();
+    return RegularFiles(dir);
+}
+
+bool OpenRegularFile(QFile& file, const QString& path)
+{
+    if (!QFileInfo(path).isFile())
+        return false;  // not even opened: opening some devices does something
+#ifdef Q_OS_UNIX
+    // Opened without waiting for a writer, then checked on what was opened.
+    const int handle = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (handle < 0)
+        return false;
+    struct stat opened {};
+    if (::fstat(handle, &opened) != 0 || !S_ISREG(opened.st_mode) ||
+        !file.open(handle, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(handle);
+        return false;
+    }
+    return true;
+#else
+    file.setFileName(path);
+    return file.open(QIODevice::ReadOnly);
+#endif
 }
 
 qint16 FileExists(const QString& path)

@@ -14,9 +14,17 @@ namespace {
 
 QTemporaryDir* folder = nullptr;
 
+// The tank on the fuzzed 1024 x 768 screen: at least its smallest size, its top-left corner on the screen.
+bool TankUsable(const PetRecord& pet)
+{
+    const QSize smallest = SmallestTank * TwipsPerPixel, corner = UsableCorner * TwipsPerPixel;
+    return pet.FormWidth >= smallest.width() && pet.FormHeight >= smallest.height() && pet.FormLeft >= 0 &&
+           pet.FormTop >= 0 && pet.FormLeft + corner.width() <= 1024 * 15 && pet.FormTop + corner.height() <= 768 * 15;
+}
+
 bool WithinRanges(const PetRecord& pet)
 {
-    return pet.Speed <= 1000 && pet.Stress >= -100 && pet.Stress <= 100 && pet.WaterConc >= 1 &&
+    return TankUsable(pet) && pet.Speed <= 1000 && pet.Stress >= -100 && pet.Stress <= 100 && pet.WaterConc >= 1 &&
            pet.WaterConc <= 255 && pet.EatFoods >= 0 && pet.AutoFoods >= 0 && pet.AutoFoods <= 7 &&
            (pet.Sex == 0 || pet.Sex == 1);
 }

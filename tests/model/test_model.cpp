@@ -82,6 +82,7 @@ private slots:
 
         const qint32 today = rig.Today();
         // Value name, stored text, value after loading; the screen is 1024 x 768 pixels (15360 x 11520 twips).
+        // A tank keeps its place when its top-left 100 x 50 pixels are on the screen, its size from 160 x 100.
         const QList<std::tuple<QString, QString, qint64>> cases{
             {"Speed", "0", 667}, {"Speed", "1001", 667}, {"Speed", "1", 1}, {"Speed", "500.5", 500},
             {"Speed", "lots", 667}, {"Stress", "101", 0}, {"Stress", "-101", 0}, {"Stress", "-100", -100},
@@ -91,8 +92,11 @@ private slots:
             {"EatFood", "99999", today}, {"WaterDay", "99999", today}, {"StartDay", "0", 0},
             {"StartDay", "99999", today}, {"LastRunDay", "99999", today - 1}, {"AutoFoodDay", "99999", 0},
             {"FormHeight", "11521", 384 * 15}, {"FormWidth", "15360", 15360}, {"FormWidth", "-5", 512 * 15},
-            {"FormTop", "11520", 768 * 15},
-            {"FormTop", "11521", 192 * 15}, {"FormLeft", "-1", 256 * 15}, {"EatFood", "-40000", -40000},
+            {"FormTop", "11520", 192 * 15}, {"FormTop", "10770", 10770}, {"FormTop", "10771", 192 * 15},
+            {"FormLeft", "15360", 256 * 15}, {"FormLeft", "13860", 13860}, {"FormLeft", "13861", 256 * 15},
+            {"FormWidth", "1", 512 * 15}, {"FormHeight", "15", 384 * 15}, {"FormWidth", "2400", 2400},
+            {"FormWidth", "2399", 512 * 15}, {"FormHeight", "1500", 1500}, {"FormHeight", "1499", 384 * 15},
+            {"FormLeft", "-1", 256 * 15}, {"EatFood", "-40000", -40000},
             {"AutoFoodDay", "-40000", -40000}};  // 32 bits both
         for (const auto& [name, stored, expected] : cases) {
             ModelRig repaired;
