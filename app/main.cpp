@@ -23,8 +23,8 @@ int main(int argc, char** argv)
     // The tank may hide in the notification area; that is not the end.
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/art/vaspo_icon.xpm")));
-    // Panels, task switchers and compositors name the program and find its icon by these.
-    QGuiApplication::setApplicationDisplayName(vaspo::ProgramName);
+    // Panels, task switchers and compositors find the launcher and its icon by this. No display
+    // name: Qt would append it to every caption the windows show.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.vaspo"));
     UseJapaneseUi(app);
 

@@ -14,6 +14,8 @@
 #include <algorithm>
 #include <unistd.h>
 
+#include "model/pet_record.h"
+
 QDBusArgument& operator<<(QDBusArgument& argument, const DBusIconPixmap& pixmap)
 {
     argument.beginStructure();
@@ -79,7 +81,7 @@ public:
         const QString desktop = QGuiApplication::desktopFileName();
         return desktop.isEmpty() ? QCoreApplication::applicationName() : desktop;
     }
-    QString Title() const { return QGuiApplication::applicationDisplayName(); }
+    QString Title() const { return vaspo::ProgramName; }
     QString Status() const { return QStringLiteral("Active"); }
     int WindowId() const { return 0; }
     QString IconName() const { return {}; }  // the picture of this fish, not a themed icon

@@ -189,7 +189,6 @@ int main(int argc, char** argv)
     busAddress = QString::fromUtf8(daemon.readLine().trimmed());
     qputenv("DBUS_SESSION_BUS_ADDRESS", busAddress.toUtf8());
     QApplication app(argc, argv);
-    QGuiApplication::setApplicationDisplayName("ばすぽう");
     TestTrayBus test;
     const int failed = QTest::qExec(&test, argc, argv);
     daemon.kill();
