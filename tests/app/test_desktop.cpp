@@ -1,7 +1,6 @@
 // On a desktop with a window manager: windows placed by their real frames,
 // dialogs that take the focus, boxes that stay with the window the user
-// acted in; and the real program fed there through its keys, killed and
-// started again.
+// acted in.
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
@@ -13,7 +12,6 @@
 #include "pictures/picture_windows.h"
 #include "play/frm_msg.h"
 #include "play/play_windows.h"
-#include "support/real_program.h"
 #include "support/tank_rig.h"
 #include "support/virtual_desktop.h"
 
@@ -123,38 +121,6 @@ private slots:
         answer(Qt::Key_Y);
         album->mnuFileDel->trigger();
         QVERIFY(!QFile::exists(rig.model.AppFolder + "20261207.bmp"));
-    }
-
-    void feedingSurvivesAKill()
-    {
-        RealProgram program;
-        program.StoreFish(1, {{"LastRunDay", QString::number(program.today)}});
-        program.environment.insert("DISPLAY", qgetenv("DISPLAY"));
-        program.environment.insert("QT_QPA_PLATFORM", "xcb");
-        QVERIFY(program.Start());
-        // Ctrl+F on the tank, Enter on the feeding dialog ("あげる" is its default button).
-        const auto press = [&](const QString& window, const QString& key) {
-            QProcess find;
-            find.start("xdotool", {"search", "--sync", "--onlyvisible", "--name", window});
-            find.waitForFinished(15000);
-            const QString id = QString::fromUtf8(find.readAllStandardOutput()).split('\n').first();
-            QProcess::execute("xdotool", {"windowactivate", "--sync", id, "key", key});
-            return !id.isEmpty();
-        };
-        QVERIFY(press("ぎんじろう - ばすぽう", "ctrl+f"));
-        QVERIFY(press("餌をあげる", "Return"));
-        QTRY_COMPARE_WITH_TIMEOUT(Stored("EatFoods"), QString("1"), 10000);
-        const QString speed = Stored("Speed");
-        QVERIFY(program.Stop(SIGKILL));
-
-        // Started again, the fish was fed today.
-        program.environment.insert("QT_QPA_PLATFORM", "offscreen");
-        QVERIFY(program.Start());
-        QTest::qWait(1000);
-        QVERIFY(program.Stop(SIGTERM));
-        QCOMPARE(QStringList({Stored("EatFoods"), Stored("EatFood"), Stored("Speed")}),
-                 QStringList({"1", QString::number(program.today), speed}));
-        QVERIFY(speed != "667");  // the food did something
     }
 };
 
