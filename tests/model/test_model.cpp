@@ -205,13 +205,6 @@ private slots:
         fed.model.DailyUpdate(0);
         QCOMPARE(std::tuple(p.Speed, p.EatFood, p.EatFoods, p.WaterConc, p.AutoFoods, p.AutoFoodDay),
                  std::tuple(667 - 40 - 80, fed.Today() - 1, 0, 240, 0, 0));
-        // A period that ended two days ago, on a day missed: left as it was.
-        FishRig away(5, DateEndingIn(7));
-        PetRecord& q = away.model.pet;
-        q.LastRunDay = q.EatFood = away.Today() - 3;
-        std::tie(q.AutoFoodDay, q.AutoFoods) = std::tuple(away.Today() - 4, 2);
-        away.model.DailyUpdate(0);
-        QCOMPARE(std::tuple(q.AutoFoods, q.AutoFoodDay), std::tuple(2, away.Today() - 4));
     }
 
     void deathWritesTheExactHistoryBlock()
@@ -241,13 +234,6 @@ private slots:
         QCOMPARE(ReadAll(rig.model.AppFolder + "VASPO.HIS"),
                  expected + *EncodeCp932("「ばすぽう」 Ver.0.32\r\n名前：二代目\r\n性別：メス\r\n飼育開始日：2026/12/06\r\n"
                                          "死亡確認日：2026/12/06（死亡0日後）\r\n飼育日数：1\r\n" + QString(39, '-') + "\r\n"));
-
-        FishRig lost;  // without a folder for its history the death goes on
-        lost.model.AppFolder = lost.ProgramFolder() + "missing/folder/";
-        lost.model.SavePet();
-        lost.model.pet.Speed = 1;
-        QVERIFY_THROWS_EXCEPTION(ProgramEnded, lost.model.ChangeEnergy(-1));
-        QVERIFY(!lost.KeyExists());
     }
 
     void historyBlocks()
@@ -261,11 +247,6 @@ private slots:
         const QByteArray bytes = ReadAll(path);
         QCOMPARE(std::tuple(bytes.startsWith(Utf8Bom), bytes.count(Utf8Bom), QString::fromUtf8(bytes.mid(3))),
                  std::tuple(true, 1, QString("名前：～波－\r\n---\r\n名前：🐟\r\n---\r\n名前：たま\r\n")));
-        // Earlier blocks that do not read back exactly are never rewritten: "？" takes the place instead.
-        const QString other = folder.filePath("OTHER.HIS");
-        const QByteArray foreign("\x81\xff\xa0 written elsewhere\r\n");
-        QVERIFY(WriteAll(other, foreign) && AppendHistoryBlock(other, {"名前：🐟たま"}));
-        QCOMPARE(ReadAll(other), foreign + *EncodeCp932("名前：？たま\r\n"));
     }
 
     void damagedSettingsAreNeverAQuietFirstStart()
@@ -291,15 +272,6 @@ private slots:
         QVERIFY(WriteAll(path, junk + "2"));
         garbage.model.CheckStore();
         QCOMPARE(QList({ReadAll(path + ".broken"), ReadAll(path + ".broken.2")}), QList({junk, junk + "2"}));
-
-        // Not writable (here its folder cannot be made): told once, and the fish goes on.
-        StartRig unwritable;
-        QVERIFY(WriteAll(unwritable.config.filePath("OSKE"), "a file, not a folder"));
-        unwritable.dialogs.inputs = {"たま"};
-        unwritable.dialogs.answers = {MsgAnswer::Ok, MsgAnswer::Ok, MsgAnswer::Yes};
-        unwritable.Start();
-        QCOMPARE(std::tuple(unwritable.dialogs.titles.mid(0, 2), unwritable.dialogs.titles.count("設定を保存できません")),
-                 std::tuple(QStringList({"設定を保存できません", "ばすぽう - はじめまして！"}), 1));
     }
 
     void moodAndConditionBoundaries()
@@ -350,18 +322,6 @@ private slots:
         rig.clock.now.setTime(QTime(9, 5));  // zero-padded clock and date
         rig.model.SpeechLine();
         QCOMPARE(QStringList({s[6], s[7]}), QStringList({"今日は、27/01/05です", "只今の時刻は、09:05です"}));
-
-        // A full fish keeps the hunger line of earlier in the run; none yet: empty.
-        FishRig full;
-        full.model.pet.EatFoods = 3;
-        full.random.draws = {DrawFor(0)};
-        QCOMPARE(std::tuple(full.model.SpeechLine(), full.model.SpeechSlots[4]), std::tuple(QString(), QString("今日はもう食べられないね")));
-        full.model.pet.EatFoods = 1;
-        full.model.SpeechLine();
-        const QString hungry = full.model.SpeechSlots[0];
-        full.model.pet.EatFoods = 3;
-        full.random.draws = {DrawFor(0)};
-        QCOMPARE(full.model.SpeechLine(), hungry);
     }
 
     void reseedingRightAfterEachOtherNeverRepeats()
@@ -482,14 +442,6 @@ private slots:
         quitting.dialogs.answers = {MsgAnswer::Ok, MsgAnswer::Yes};
         QVERIFY_THROWS_EXCEPTION(ProgramEnded, quitting.Start());
         QVERIFY(quitting.model.NoSave == 1 && !quitting.KeyExists() && quitting.host.calls.isEmpty());
-
-        for (const QString version : {"0.31", "0.32"}) {  // an older version is greeted with the notice
-            StartRig stored;
-            stored.StoreFish(version);
-            stored.Start();
-            QCOMPARE(std::tuple(version, stored.dialogs.texts.value(0).split('\n').value(3)),
-                     std::tuple(version, QString(version == "0.31" ? "Ver0.31→0.32" : "")));
-        }
     }
 
     void commandLineAndSecondInstance()
@@ -533,15 +485,6 @@ private slots:
                      std::tuple(QString("ななしの権兵衛"), false, rig.host.dataFolder + "/",
                                 QDir::toNativeSeparators(waiting) + "は削除されました"));
         }
-        StartRig rig;
-        rig.host.writable = false;
-        rig.host.dataFolder = rig.config.path() + "/data";
-        rig.StoreFish();
-        rig.Start();
-        QVERIFY(rig.model.PhotoPath().startsWith(rig.host.dataFolder + "/"));
-        QVERIFY(rig.model.PackTank());  // the folder is made when first needed
-        QVERIFY(QFile::exists(rig.host.dataFolder + "/VASPO.MNB") && !QFile::exists(rig.host.folder + "/VASPO.MNB"));
-
     }
 };
 
