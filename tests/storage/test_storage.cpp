@@ -103,13 +103,9 @@ private slots:
 
     void fileNamesAndFinding()
     {
-        QStringList parts;
-        for (const char* path : {"C:\\Pictures\\tank.bmp", "C:tank.bmp", "/home/u/a.b/tank.bmp", "/tank.bmp",
-                                 "C:\\Pictures/sub\\fish.mnb", "C:\\Pictures\\", "tank.bmp", ""}) {
-            parts.append(FileNamePart(path));
-        }
-        QCOMPARE(parts, QStringList({"tank.bmp", "tank.bmp", "tank.bmp", "tank.bmp", "fish.mnb", "", "", ""}));
-
+        const QStringList paths{"C:\\Pictures/sub\\fish.mnb", "/tank.bmp", "C:\\a\\"};
+        QCOMPARE(QStringList({FileNamePart(paths[0]), FileNamePart(paths[1]), FileNamePart(paths[2])}),
+                 QStringList({"fish.mnb", "tank.bmp", ""}));
         const QString folder = config->path();
         QVERIFY(QFile(folder + "/vaspo.mnb").open(QIODevice::WriteOnly) && QDir(folder).mkdir("Tank"));
         QList<qint16> found;
