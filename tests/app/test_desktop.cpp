@@ -78,7 +78,8 @@ private slots:
             rig.main.activateWindow();
             QTRY_VERIFY(rig.main.isActiveWindow());
             item->trigger();
-            QTRY_COMPARE(QApplication::activeWindow() ? QApplication::activeWindow()->windowTitle() : QString(), caption);
+            QTRY_COMPARE(QApplication::activeWindow() ? QApplication::activeWindow()->windowTitle() : QString(),
+                         caption);
             QApplication::activeWindow()->close();
         }
     }
@@ -107,7 +108,8 @@ private slots:
                 for (const QPushButton* button : box->findChildren<QPushButton*>()) {
                     seen.append(button->text());
                 }
-                seen.append(box->parentWidget() == album && box->textFormat() == Qt::PlainText ? "album's, plain" : "?");
+                seen.append(box->parentWidget() == album && box->textFormat() == Qt::PlainText ? "album's, plain"
+                                                                                               : "?");
                 seen.append(DesktopRig::Seen(inside) != water ? "album shows" : "tank shows");
                 QTest::keyClick(box, key);
             });

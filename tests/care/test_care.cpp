@@ -145,12 +145,13 @@ private slots:
         rig.random.draws = {0.9, 0.5, 2.5 / 15};
         QList<bool> sinking, waiting;
         const int bottom = rig.main.Tank->height() - rig.main.imgFood->height() - rig.main.lblSTB->height();
-        QTimer::singleShot(300, [&] {
+        QTimer::singleShot(300, &rig.main, [&] {
             rig.main.mnuCareFood->trigger();  // asked again while the food sinks: nothing comes up
             sinking = {rig.main.imgFood->isVisible(), rig.main.imgFood->y() > 20, food->isVisible()};
         });
-        QTimer::singleShot(1500, [&] {  // down, and the fish waits a second before it eats
-            waiting = {rig.main.imgFood->isVisible(), rig.main.imgFood->y() == bottom, rig.main.lblGENKI->text() == "66.7%"};
+        QTimer::singleShot(1500, &rig.main, [&] {  // down, and the fish waits a second before it eats
+            waiting = {rig.main.imgFood->isVisible(), rig.main.imgFood->y() == bottom,
+                       rig.main.lblGENKI->text() == "66.7%"};
         });
         QTest::mouseClick(food->Command1, Qt::LeftButton);
         QCoreApplication::processEvents();
@@ -187,11 +188,12 @@ private slots:
             const double portion = kind == FortuneFood ? (r - 0.5) / 20 : (qty + 1.5) / (qty + 2);
             rig.random.draws = {portion, (d - 5.5) / 15};
             rig.model.Feed(kind, qty, {[](int) {}, [&](int ms) { pauses += ms; }});
-            QCOMPARE(std::tuple(kind, qty, r, d, rig.window.messages, rig.window.status, rig.model.pet.WaterConc, pauses,
-                                rig.model.pet.EatFoods, int(rig.model.pet.Stress), int(rig.model.pet.Speed)),
-                     std::tuple(kind, qty, r, d, fortune.isEmpty() ? QStringList() : QStringList("占い謎エサ|" + fortune),
-                                QString(left ? "餌を残しちゃった" : "おいしかったなぁ...."), qint16(left ? 252 : 255),
-                                left ? 1000 : 0, 1, stress, speed));
+            QCOMPARE(
+                std::tuple(kind, qty, r, d, rig.window.messages, rig.window.status, rig.model.pet.WaterConc, pauses,
+                           rig.model.pet.EatFoods, int(rig.model.pet.Stress), int(rig.model.pet.Speed)),
+                std::tuple(kind, qty, r, d, fortune.isEmpty() ? QStringList() : QStringList("占い謎エサ|" + fortune),
+                           QString(left ? "餌を残しちゃった" : "おいしかったなぁ...."), qint16(left ? 252 : 255),
+                           left ? 1000 : 0, 1, stress, speed));
         }
     }
 
@@ -201,7 +203,7 @@ private slots:
         CareRig rig;
         rig.main.mnuCareFood->trigger();
         rig.random.draws = {0.0, 0.5, 0.0};  // v = 0, all eaten
-        QTimer::singleShot(300, [&] { rig.main.close(); });
+        QTimer::singleShot(300, &rig.main, [&] { rig.main.close(); });
         QElapsedTimer clock;
         clock.start();
         QVERIFY_THROWS_EXCEPTION(ProgramEnded, QTest::mouseClick(rig.care.FoodWindow()->Command1, Qt::LeftButton));
@@ -258,7 +260,8 @@ private slots:
             QList<int> after;
             for (QScrollBar* bar : {water->hsbWaterV, feeder->vsbDay}) {
                 bar->setValue(bar == water->hsbWaterV ? 50 : 4);
-                QWheelEvent wheel({5, 5}, bar->mapToGlobal(QPointF(5, 5)), {}, {0, key}, {}, {}, Qt::NoScrollPhase, false);
+                QWheelEvent wheel({5, 5}, bar->mapToGlobal(QPointF(5, 5)), {}, {0, key}, {}, {}, Qt::NoScrollPhase,
+                                  false);
                 qAbs(key) == 120 ? void(QCoreApplication::sendEvent(bar, &wheel)) : Press(bar->window(), Qt::Key(key));
                 after.append(bar->value());
             }
@@ -272,7 +275,7 @@ private slots:
         QCOMPARE(std::tuple(water->lblOdaku->text(), water->lblWaterv->text()),
                  std::tuple(QString("(現在の汚濁度:12.5%)"), QString("交換水量 : 2%")));
         bool still = false;
-        QTimer::singleShot(10, [&] { still = !water->Command1->isEnabled() && !water->hsbWaterV->isEnabled(); });
+        QTimer::singleShot(10, water, [&] { still = !water->Command1->isEnabled() && !water->hsbWaterV->isEnabled(); });
         Press(water, Qt::Key_Return);
         QCoreApplication::processEvents();
         QCOMPARE(std::tuple(still, rig.Shown()), std::tuple(true, QStringList("自動給餌機")));

@@ -88,7 +88,8 @@ private slots:
         rig.dialogs.answers = {MsgAnswer::Yes};
         rig.model.pet.Stress = -7;
         QVERIFY_THROWS_EXCEPTION(ProgramEnded, rig.main.mnuFileExit->trigger());
-        QCOMPARE(QStringList({Stored("Stress"), Stored("FormWidth")}), QStringList({"-7", QString::number(rig.main.width() * 15)}));
+        QCOMPARE(QStringList({Stored("Stress"), Stored("FormWidth")}),
+                 QStringList({"-7", QString::number(rig.main.width() * 15)}));
         QVERIFY(!rig.tray.IsLoaded());
 
         Tank unsaved;
@@ -198,8 +199,9 @@ private slots:
         Swimming rig;  // in a 372 x 187 tank; after a resize the fish is pushed back above the status row
         rig.main.ImgVaspo->move(330, 130);
         rig.SizeTank(300, 120);
-        QCOMPARE(std::tuple(rig.main.ImgVaspo->pos(), rig.main.lblSTB->geometry(), rig.main.lblWater->geometry().right()),
-                 std::tuple(QPoint(300 - 33, 120 - 33 - 17), QRect(0, 103, 300 - rig.main.lblWater->width(), 17), 299));
+        QCOMPARE(
+            std::tuple(rig.main.ImgVaspo->pos(), rig.main.lblSTB->geometry(), rig.main.lblWater->geometry().right()),
+            std::tuple(QPoint(300 - 33, 120 - 33 - 17), QRect(0, 103, 300 - rig.main.lblWater->width(), 17), 299));
     }
 
     void strokingTheFishAnnoysIt()
@@ -255,7 +257,8 @@ private slots:
         QVERIFY_THROWS_EXCEPTION(ProgramEnded, rig.main.mnuFileSave->trigger());
         QCOMPARE(DecodeCp932(ReadAll(rig.model.MoveFilePath)).split("\r\n").value(5), QString("-12"));  // as it is now
         QVERIFY(!rig.KeyExists() && rig.registry.writes.isEmpty());
-        QCOMPARE(rig.dialogs.texts.last().split('\n')[1], QDir::toNativeSeparators(rig.model.MoveFilePath) + "に梱包しました。");
+        QCOMPARE(rig.dialogs.texts.last().split('\n')[1],
+                 QDir::toNativeSeparators(rig.model.MoveFilePath) + "に梱包しました。");
 
         // Off and on again: on top at once, and not re-created on the way.
         Tank top;

@@ -113,7 +113,8 @@ private slots:
         FishRig rig;
         rig.model.SavePet();
         PetRecord expected = rig.model.pet;  // with the window's place as it was saved
-        std::tie(expected.FormTop, expected.FormLeft, expected.FormHeight, expected.FormWidth) = std::tuple(150, 300, 2805, 5580);
+        std::tie(expected.FormTop, expected.FormLeft, expected.FormHeight, expected.FormWidth) =
+            std::tuple(150, 300, 2805, 5580);
         rig.model.pet = PetRecord();
         rig.model.LoadPet(Screen1024);
         QVERIFY(rig.model.pet == expected);
@@ -135,7 +136,8 @@ private slots:
             {666, 1, 254, 0, "66.6%"},   {41, 0, 255, -2, "0.1%"}};
         for (const auto& [speed, stress, water, step, label] : cases) {
             FishRig rig;
-            std::tie(rig.model.pet.Speed, rig.model.pet.Stress, rig.model.pet.WaterConc) = std::tuple(speed, stress, water);
+            std::tie(rig.model.pet.Speed, rig.model.pet.Stress, rig.model.pet.WaterConc) =
+                std::tuple(speed, stress, water);
             rig.model.ChangeEnergy(qint16(step));
             QCOMPARE(std::tuple(speed, stress, water, step, rig.window.genki, rig.window.order),
                      std::tuple(speed, stress, water, step, label, QString("E")));
@@ -287,7 +289,8 @@ private slots:
             std::tie(rig.model.pet.Stress, rig.model.pet.Speed) = std::tuple(stress, speed);
             rig.random.draws = {DrawFor(2)};
             const QString line = rig.model.SpeechLine();
-            QCOMPARE(std::tuple(stress, speed, line, rig.model.SpeechSlots[3]), std::tuple(stress, speed, mood, condition));
+            QCOMPARE(std::tuple(stress, speed, line, rig.model.SpeechSlots[3]),
+                     std::tuple(stress, speed, mood, condition));
         }
     }
 
@@ -297,7 +300,8 @@ private slots:
         rig.clock.now.setTime(QTime(15, 7));
         std::tie(rig.model.pet.Stress, rig.model.pet.WaterConc) = std::tuple(-12, 1);
         rig.random.draws = {DrawFor(0)};
-        QCOMPARE(std::tuple(rig.model.SpeechLine(), rig.random.log), std::tuple(QString("おなかがへって死にそうだ...."), QString("Rr")));
+        QCOMPARE(std::tuple(rig.model.SpeechLine(), rig.random.log),
+                 std::tuple(QString("おなかがへって死にそうだ...."), QString("Rr")));
         const auto& s = rig.model.SpeechSlots;
         QCOMPARE(QStringList(s.begin() + 4, s.begin() + 12) + QStringList({s[1], s[45], s[46]}),
                  QStringList({"ご飯が食べたいなぁ....", "水質汚濁は99.6%です。", "今日は、26/12/06です", "只今の時刻は、15:07です",
@@ -403,11 +407,14 @@ private slots:
         for (const QStringList& lines : {good.mid(0, 13), wordInNumber, tooBig, noName, QStringList()}) {
             ModelRig side;
             Store({{"FishName", "先住魚"}, {"Speed", "800"}});
-            QVERIFY(WriteAll(side.model.MoveFilePath, *EncodeCp932(lines.isEmpty() ? "" : lines.join("\r\n") + "\r\n")));
+            QVERIFY(
+                WriteAll(side.model.MoveFilePath, *EncodeCp932(lines.isEmpty() ? "" : lines.join("\r\n") + "\r\n")));
             side.model.LoadPet(Screen1024);
-            QCOMPARE(std::tuple(side.model.pet.FishName, side.model.pet.Speed, QFile::exists(side.model.MoveFilePath),
-                                side.dialogs.titles, side.dialogs.shown[0].icon, side.dialogs.texts[0].contains("VASPO.MNB")),
-                     std::tuple(QString("先住魚"), 800, true, QStringList{"水槽のお引っ越し"}, MsgIcon::Critical, true));
+            QCOMPARE(
+                std::tuple(side.model.pet.FishName, side.model.pet.Speed, QFile::exists(side.model.MoveFilePath),
+                           side.dialogs.titles, side.dialogs.shown[0].icon,
+                           side.dialogs.texts[0].contains("VASPO.MNB")),
+                std::tuple(QString("先住魚"), 800, true, QStringList{"水槽のお引っ越し"}, MsgIcon::Critical, true));
         }
         // Found by any letter case; not taken over at all when it cannot be stored (the file stays).
         FishRig old;
@@ -457,7 +464,8 @@ private slots:
             } catch (const ProgramEnded&) {
                 QCOMPARE(rig.dialogs.titles, QStringList{"レジストリを削除しました！"});
             }
-            QCOMPARE(std::tuple(arguments, rig.KeyExists(), rig.end.ends), std::tuple(arguments, !deletes, int(deletes)));
+            QCOMPARE(std::tuple(arguments, rig.KeyExists(), rig.end.ends),
+                     std::tuple(arguments, !deletes, int(deletes)));
         }
         // A second instance is refused before anything else: nothing loaded, nothing deleted.
         StartRig second;
@@ -481,7 +489,8 @@ private slots:
             const QString waiting = (besideProgram ? rig.host.folder : rig.host.dataFolder) + "/VASPO.MNB";
             QVERIFY(QDir().mkpath(QFileInfo(waiting).absolutePath()) && WriteAll(waiting, packed));
             rig.Start();
-            QCOMPARE(std::tuple(rig.model.pet.FishName, QFile::exists(waiting), rig.model.AppFolder, rig.dialogs.texts.last()),
+            QCOMPARE(std::tuple(rig.model.pet.FishName, QFile::exists(waiting), rig.model.AppFolder,
+                                rig.dialogs.texts.last()),
                      std::tuple(QString("ななしの権兵衛"), false, rig.host.dataFolder + "/",
                                 QDir::toNativeSeparators(waiting) + "は削除されました"));
         }

@@ -75,9 +75,11 @@ private slots:
         QVERIFY(WriteAll(rig.Folder() + "taken", "a file"));
         rig.model.AppFolder = rig.Folder() + "taken/";
         QTest::mouseClick(camera->cmbPhotoPrn, Qt::LeftButton);
-        QCOMPARE(std::tuple(rig.dialogs.shown.size(), Described(rig.dialogs.shown.value(0)), rig.dialogs.shown.value(0).owner),
-                 std::tuple(1, "「ばすぽう」カメラ|" + rig.model.PhotoPath() + "\nに写真を保存できませんでした。|critical|OK",
-                            static_cast<QObject*>(camera)));
+        QCOMPARE(std::tuple(rig.dialogs.shown.size(), Described(rig.dialogs.shown.value(0)),
+                            rig.dialogs.shown.value(0).owner),
+                 std::tuple(
+                     1, "「ばすぽう」カメラ|" + rig.model.PhotoPath() + "\nに写真を保存できませんでした。|critical|OK",
+                     static_cast<QObject*>(camera)));
         QTest::mouseClick(camera->cmbClose, Qt::LeftButton);
         QCoreApplication::processEvents();
         QVERIFY(!rig.main.lblDate->isVisible() && !rig.pictures.Camera());
@@ -115,7 +117,8 @@ private slots:
         Click(album->flbALBUM, 1);
         rig.dialogs.answers = {MsgAnswer::Yes};
         album->mnuFileDel->trigger();
-        QCOMPARE(std::tuple(QFile::exists(rig.Folder() + "20250101.BMP"), album->flbALBUM->count()), std::tuple(false, 2));
+        QCOMPARE(std::tuple(QFile::exists(rig.Folder() + "20250101.BMP"), album->flbALBUM->count()),
+                 std::tuple(false, 2));
 
         // A month of photos: each name fits beside the scroll bar.
         for (int day = 1; day <= 31; ++day) {
@@ -148,9 +151,10 @@ private slots:
         QVERIFY(chooser->drvPic->findText(QDir::rootPath()) >= 0 && chooser->drvPic->findText(QDir::homePath()) >= 0);
         // Four folder rows at least, with no bar across.
         QList<QListWidgetItem*> pics = chooser->dirPic->findItems(" Pics", Qt::MatchEndsWith);
-        QCOMPARE(std::tuple(pics.size(), chooser->dirPic->viewport()->height() / chooser->dirPic->sizeHintForRow(0) >= 4,
-                            chooser->dirPic->horizontalScrollBar()->isVisible()),
-                 std::tuple(1, true, false));
+        QCOMPARE(
+            std::tuple(pics.size(), chooser->dirPic->viewport()->height() / chooser->dirPic->sizeHintForRow(0) >= 4,
+                       chooser->dirPic->horizontalScrollBar()->isVisible()),
+            std::tuple(1, true, false));
         Click(chooser->dirPic, chooser->dirPic->row(pics.first()));
         Press(chooser, Qt::Key_Return);  // opens the folder (OK, the default, has no file yet)
         QCOMPARE(chooser->flbPic->count(), 2);  // Fish.bmp and sea.RLE
@@ -162,8 +166,10 @@ private slots:
         QTest::mouseClick(chooser->cmdOK, Qt::LeftButton);
         QCoreApplication::processEvents();
         // Kept as chosen, letter case and all: on Linux that is the file's only name.
-        QCOMPARE(std::tuple(rig.model.pet.PicFileName, Stored("PicFileName"), rig.main.Tank->HasPicture(), rig.pictures.Chooser()),
-                 std::tuple(QDir(rig.Folder()).canonicalPath() + "/Pics/Fish.bmp", rig.model.pet.PicFileName, true, nullptr));
+        QCOMPARE(std::tuple(rig.model.pet.PicFileName, Stored("PicFileName"), rig.main.Tank->HasPicture(),
+                            rig.pictures.Chooser()),
+                 std::tuple(QDir(rig.Folder()).canonicalPath() + "/Pics/Fish.bmp", rig.model.pet.PicFileName, true,
+                            nullptr));
 
         rig.main.mnuOptionPic->trigger();
         QTest::mouseClick(rig.pictures.Chooser()->cmdDEF, Qt::LeftButton);

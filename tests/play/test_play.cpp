@@ -53,7 +53,8 @@ private slots:
         while (line < frame.height() && frame.pixelColor(x, line) == frame.pixelColor(x, 0)) {
             ++line;
         }
-        QVERIFY2(line < first->Frame1->fontMetrics().height() && line < first->cmbTalk->y(), qPrintable(QString::number(line)));
+        QVERIFY2(line < first->Frame1->fontMetrics().height() && line < first->cmbTalk->y(),
+                 qPrintable(QString::number(line)));
 
         // 話す with its access key: talk opens, the message goes; then ジャンケン with the mouse.
         QVERIFY(QTest::qWaitForWindowActive(first));
@@ -129,8 +130,8 @@ private slots:
             rig.model.PlayCount = qint16(count);
             rig.random.draws.assign(draws.begin(), draws.end());
             const QString said = rig.model.TalkAnswer(declined);
-            QCOMPARE(std::tuple(count, said, int(rig.model.pet.Speed), int(rig.model.pet.Stress), int(rig.model.PlayCount),
-                                rig.window.order),
+            QCOMPARE(std::tuple(count, said, int(rig.model.pet.Speed), int(rig.model.pet.Stress),
+                                int(rig.model.PlayCount), rig.window.order),
                      std::tuple(count, answer, speed, stress, after, QString("ES")));
         }
     }
@@ -175,8 +176,10 @@ private slots:
                 rig.random.draws = {DrawFor(fish, 3)};
                 const int o = outcome[user][fish];
                 const QString said = rig.model.PlayJanken(user);
-                QCOMPARE(std::tuple(user, fish, said, int(rig.model.pet.Speed), int(rig.model.pet.Stress), rig.window.order),
-                         std::tuple(user, fish, "ななしの権兵衛は、" + hands[fish] + endings[o], speed[o], stress[o], QString("ES")));
+                QCOMPARE(
+                    std::tuple(user, fish, said, int(rig.model.pet.Speed), int(rig.model.pet.Stress), rig.window.order),
+                    std::tuple(user, fish, "ななしの権兵衛は、" + hands[fish] + endings[o], speed[o], stress[o],
+                               QString("ES")));
             }
         }
         // The 20th play tires the fish: both effects, and the count starts again at 5.
