@@ -43,10 +43,10 @@ void CareWindows::mnuCareFood_Click()
     const QString title = QStringLiteral("ダメなのぉ...");
     switch (model_.FeedingRefusal()) {
     case FeedRefusal::FeederDay:
-        model_.Message(QStringLiteral("今日は自動給餌期間です.\n餌はあげられません."), title, MsgIcon::Critical);
+        model_.Message(&main_, QStringLiteral("今日は自動給餌期間です.\n餌はあげられません."), title, MsgIcon::Critical);
         return;
     case FeedRefusal::ThreeADay:
-        model_.Message(QStringLiteral("今日はこれ以上餌をあげられません.\n一日に餌は３回までです."),
+        model_.Message(&main_, QStringLiteral("今日はこれ以上餌をあげられません.\n一日に餌は３回までです."),
                        title + QLatin1Char('.'), MsgIcon::Critical);
         return;
     case FeedRefusal::None:
@@ -63,7 +63,7 @@ void CareWindows::mnuCareFood_Click()
 void CareWindows::mnuCareWater_Click()
 {
     if (!model_.WaterChangeAllowed()) {
-        model_.Message(QStringLiteral("水の交換はできません.\n水交換は、一日一回限りです."),
+        model_.Message(&main_, QStringLiteral("水の交換はできません.\n水交換は、一日一回限りです."),
                        QStringLiteral("ダメなのぉ...."), MsgIcon::Critical);
         return;
     }
@@ -79,12 +79,12 @@ void CareWindows::mnuCareAutoFoods_Click()
         return;
     }
     const QString title = QStringLiteral("自動給餌機能の解除");
-    if (model_.Message(QStringLiteral("現在、自動給餌機能がセットされています\nリセットしますか？"), title,
+    if (model_.Message(&main_, QStringLiteral("現在、自動給餌機能がセットされています\nリセットしますか？"), title,
                        MsgIcon::Question, MsgButtons::YesNo, MsgAnswer::Yes) != MsgAnswer::Yes) {
         return;
     }
     model_.ResetFeeder();
-    model_.Message(QStringLiteral("自動給餌を解除しました."), title, MsgIcon::Information);
+    model_.Message(&main_, QStringLiteral("自動給餌を解除しました."), title, MsgIcon::Information);
     OpenFeeder(true);
 }
 
@@ -97,6 +97,6 @@ void CareWindows::OpenFeeder(bool pullInside)
 
 void CareWindows::mnuCareLook_Click()
 {
-    model_.Message(model_.StatusReport(DateSeparator(QLocale::system())), QStringLiteral("この「ばすぽう」の情報"),
+    model_.Message(&main_, model_.StatusReport(DateSeparator(QLocale::system())), QStringLiteral("この「ばすぽう」の情報"),
                    MsgIcon::Information);
 }

@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 
+#include "mainwin/controls.h"
 #include "mainwin/dialog_frame.h"
 #include "model/vaspo.h"
 
@@ -23,7 +24,7 @@ frmAutoFoods::frmAutoFoods(Vaspo& model) : model_(model)
     QFont big = lblDay->font();
     big.setPointSize(36);
     lblDay->setFont(big);
-    vsbDay = new QScrollBar(Qt::Vertical, this);  // the top end is the smallest
+    vsbDay = new DesktopScrollBar(Qt::Vertical, this);  // the top end is the smallest
     vsbDay->setGeometry(PixelRect(1920, 720, 375, 855));
     vsbDay->setRange(1, 3);
     vsbDay->setValue(1);

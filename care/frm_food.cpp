@@ -6,6 +6,7 @@
 #include <QToolButton>
 #include <cmath>
 
+#include "mainwin/controls.h"
 #include "mainwin/dialog_frame.h"
 #include "mainwin/frm_main.h"
 #include "mainwin/tank_surface.h"
@@ -56,6 +57,7 @@ frmFood::frmFood(frmMain& main) : main_(main), model_(main.model())
     Label1->setGeometry(PixelRect(120, 0, 3135, 255));
     Frame1 = new QGroupBox(QStringLiteral("エサの種類"), this);
     Frame1->setGeometry(PixelRect(120, 240, 4455, 1215));
+    PutTitleOnLine(Frame1);
     const QString foods[] = {QStringLiteral("クラゲ(&K)"), QStringLiteral("イカ(&I)"), QStringLiteral("エビ(&E)")};
     for (int kind = 0; kind < 3; ++kind) {
         optFoodBut[kind] = NewOption(foods[kind], FoodPictures[kind], Frame1, 120 + 1080 * kind);
@@ -68,6 +70,7 @@ frmFood::frmFood(frmMain& main) : main_(main), model_(main.model())
 
     Frame2 = new QGroupBox(QStringLiteral("エサの量"), this);
     Frame2->setGeometry(PixelRect(120, 1560, 3375, 1215));
+    PutTitleOnLine(Frame2);
     const QString amounts[] = {QStringLiteral("すこし(&S)"), QStringLiteral("ふつう(&F)"), QStringLiteral("たくさん(&T)")};
     const QString pictures[] = {QStringLiteral(":/art/quantity_little.xpm"), QStringLiteral(":/art/quantity_normal.xpm"),
                                 QStringLiteral(":/art/quantity_lots.xpm")};

@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 
+#include "mainwin/controls.h"
 #include "mainwin/dialog_frame.h"
 #include "mainwin/frm_main.h"
 
@@ -35,7 +36,7 @@ frmWater::frmWater(frmMain& main) : main_(main), model_(main.model())
     lblWaterv = new QLabel(QStringLiteral("交換水量 : 0%"), this);
     lblWaterv->setGeometry(PixelRect(360, 720, 2655, 255));
     lblWaterv->setFont(BoldGothic());
-    hsbWaterV = new QScrollBar(Qt::Horizontal, this);
+    hsbWaterV = new DesktopScrollBar(Qt::Horizontal, this);
     hsbWaterV->setGeometry(PixelRect(360, 1080, 2655, 255));
     hsbWaterV->setRange(0, 100);
     hsbWaterV->setSingleStep(1);

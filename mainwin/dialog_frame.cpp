@@ -49,13 +49,16 @@ bool Framed(const QWidget* window)
 
 // The window system tells a window's frame only once it shows the window,
 // and may put a window placed before by its inner corner; so the place is
-// taken once more when the true frame is known.
+// taken once more when the true frame is known, the newest place asked for.
 class PlaceWhenFramed : public QObject {
 public:
+    static constexpr const char* Name = "vaspoPlaceWhenFramed";
     PlaceWhenFramed(QWidget* window, std::function<void()> place) : QObject(window), window_(window), place_(std::move(place))
     {
+        setObjectName(Name);
         window->installEventFilter(this);
     }
+    void Replace(std::function<void()> place) { place_ = std::move(place); }
 
 protected:
     bool eventFilter(QObject*, QEvent* event) override
@@ -65,6 +68,7 @@ protected:
                            type == QEvent::Paint || type == QEvent::WindowActivate;
         if (shown && Framed(window_)) {
             window_->removeEventFilter(this);
+            setParent(nullptr);  // no longer pending
             deleteLater();
             place_();
         }
@@ -76,17 +80,14 @@ private:
     std::function<void()> place_;
 };
 
-// Places now and, for a window not shown yet, again once it is framed.
+// Places now and, while the window's frame is not known, again once it is.
 void Place(QWidget* window, const std::function<void()>& place)
 {
     place();
-    static const char* const Pending = "vaspoPlaceWhenFramed";
-    if (!window->isVisible() && !window->property(Pending).toBool()) {
-        window->setProperty(Pending, true);
-        new PlaceWhenFramed(window, [window, place] {
-            window->setProperty(Pending, false);
-            place();
-        });
+    if (auto* pending = window->findChild<QObject*>(PlaceWhenFramed::Name, Qt::FindDirectChildrenOnly)) {
+        static_cast<PlaceWhenFramed*>(pending)->Replace(place);
+    } else if (!Framed(window)) {
+        new PlaceWhenFramed(window, place);
     }
 }
 

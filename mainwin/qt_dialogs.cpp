@@ -1,9 +1,13 @@
 #include "mainwin/qt_dialogs.h"
 
+#include <QApplication>
 #include <QGridLayout>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
+
+#include "mainwin/widget_order.h"
 
 namespace {
 
@@ -41,17 +45,29 @@ void KeepTitleReadable(QMessageBox& box)
 
 }  // namespace
 
-QWidget* QtDialogs::VisibleOwner() const
+// The window the user acted in: the one the request names, else the active
+// one (a box the model raises during a care action or a play), else the tank.
+QWidget* QtDialogs::VisibleOwner(QObject* requested) const
 {
-    QWidget* owner = Owner();
-    return owner && owner->isVisible() && !owner->isMinimized() ? owner : nullptr;
+    const auto onScreen = [](QWidget* window) { return window && window->isVisible() && !window->isMinimized(); };
+    for (QWidget* window : {qobject_cast<QWidget*>(requested), QApplication::activeWindow(), Owner()}) {
+        if (onScreen(window)) {
+            return window->window();
+        }
+    }
+    return nullptr;
 }
 
 MsgAnswer QtDialogs::MsgBox(const MsgRequest& request)
 {
-    QMessageBox box(ToQt(request.icon), request.title, request.text, QMessageBox::NoButton, VisibleOwner());
+    const QPointer<QWidget> owner = VisibleOwner(request.owner);
+    QMessageBox box(ToQt(request.icon), request.title, request.text, QMessageBox::NoButton, owner);
     box.setTextFormat(Qt::PlainText);  // names and paths are shown as typed
+    if (owner && IsKeptOnTop(owner)) {
+        KeepWidgetOnTop(&box, true);  // else it would open behind its own window
+    }
     KeepTitleReadable(box);
+    MsgAnswer answer = MsgAnswer::Ok;
     if (request.buttons == MsgButtons::YesNo) {
         // Y and N answer, as on every Japanese desktop.
         QPushButton* yes = box.addButton(QStringLiteral("はい(&Y)"), QMessageBox::YesRole);
@@ -59,13 +75,19 @@ MsgAnswer QtDialogs::MsgBox(const MsgRequest& request)
         box.setDefaultButton(request.defaultButton == MsgAnswer::No ? no : yes);
         box.setEscapeButton(no);
         box.exec();
-        return box.clickedButton() == yes ? MsgAnswer::Yes : MsgAnswer::No;
+        answer = box.clickedButton() == yes ? MsgAnswer::Yes : MsgAnswer::No;
+    } else {
+        QPushButton* ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+        box.setDefaultButton(ok);
+        box.setEscapeButton(ok);
+        box.exec();
     }
-    QPushButton* ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
-    box.setDefaultButton(ok);
-    box.setEscapeButton(ok);
-    box.exec();
-    return MsgAnswer::Ok;
+    // Its window stays in front (the window system may have raised the tank meanwhile).
+    if (owner && owner->isVisible()) {
+        owner->raise();
+        owner->activateWindow();
+    }
+    return answer;
 }
 
 QString QtDialogs::InputBox(const QString& prompt, const QString& title, const QString& defaultText)

@@ -6,6 +6,8 @@
 #include <QDateTime>
 #include <QString>
 
+class QObject;
+
 class Clock {
 public:
     virtual ~Clock() = default;
@@ -32,6 +34,8 @@ struct MsgRequest {
     MsgIcon icon = MsgIcon::None;
     MsgButtons buttons = MsgButtons::OkOnly;
     MsgAnswer defaultButton = MsgAnswer::Ok;
+    // The window the user acted in, which the box belongs to; none: the tank.
+    QObject* owner = nullptr;
 };
 
 class Dialogs {

@@ -10,10 +10,16 @@ Vaspo::Vaspo(Clock& clock, RandomSource& random, Dialogs& dialogs, ProgramEnd& e
 MsgAnswer Vaspo::Message(const QString& text, const QString& title, MsgIcon icon, MsgButtons buttons,
                          MsgAnswer defaultButton)
 {
+    return Message(nullptr, text, title, icon, buttons, defaultButton);
+}
+
+MsgAnswer Vaspo::Message(QObject* owner, const QString& text, const QString& title, MsgIcon icon, MsgButtons buttons,
+                         MsgAnswer defaultButton)
+{
     if (buttons == MsgButtons::YesNo && defaultButton == MsgAnswer::Ok) {
         defaultButton = MsgAnswer::Yes;
     }
-    return dialogs_.MsgBox({text, title, icon, buttons, defaultButton});
+    return dialogs_.MsgBox({text, title, icon, buttons, defaultButton, owner});
 }
 
 void Vaspo::EndProgram()

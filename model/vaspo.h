@@ -166,6 +166,9 @@ public:
 
     MsgAnswer Message(const QString& text, const QString& title, MsgIcon icon,
                       MsgButtons buttons = MsgButtons::OkOnly, MsgAnswer defaultButton = MsgAnswer::Ok);
+    // A box of the window `owner` in which the user acted.
+    MsgAnswer Message(QObject* owner, const QString& text, const QString& title, MsgIcon icon,
+                      MsgButtons buttons = MsgButtons::OkOnly, MsgAnswer defaultButton = MsgAnswer::Ok);
     [[noreturn]] void EndProgram();
 
     Clock& clock() { return clock_; }

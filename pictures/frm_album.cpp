@@ -6,6 +6,7 @@
 #include <QListWidget>
 #include <QMenuBar>
 
+#include "mainwin/controls.h"
 #include "mainwin/dialog_frame.h"
 #include "mainwin/frm_main.h"
 #include "mainwin/tank_surface.h"
@@ -33,6 +34,7 @@ frmALBUM::frmALBUM(frmMain& main) : main_(main)
     setCentralWidget(area);
     flbALBUM = new QListWidget(area);
     flbALBUM->setGeometry(PixelRect(0, 0, 1455, 2970));
+    UseListFont(flbALBUM);
     imgALBUM = new QLabel(area);
     imgALBUM->setGeometry(PixelRect(1560, 0, 2895, 2895));
     imgALBUM->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -82,11 +84,11 @@ void frmALBUM::mnuFileDel_Click()
     Vaspo& model = main_.model();
     const QString path = SelectedPath();
     if (path.isEmpty()) {
-        model.Message(QStringLiteral("削除する写真を選択して下さい"), QStringLiteral("写真を選択して下さい"),
+        model.Message(this, QStringLiteral("削除する写真を選択して下さい"), QStringLiteral("写真を選択して下さい"),
                       MsgIcon::Exclamation);
         return;
     }
-    if (model.Message(QDir::toNativeSeparators(path) + QStringLiteral("を削除してよろしいですか"),
+    if (model.Message(this, QDir::toNativeSeparators(path) + QStringLiteral("を削除してよろしいですか"),
                       QStringLiteral("写真を削除します"), MsgIcon::Question, MsgButtons::YesNo) != MsgAnswer::Yes) {
         return;
     }

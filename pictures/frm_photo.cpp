@@ -108,7 +108,7 @@ void frmPhoto::cmbPhotoPrn_Click()
     const bool saved = file.open(QIODevice::WriteOnly) &&
                        photo_.convertToFormat(QImage::Format_RGB888).save(&file, "BMP") && file.commit();
     if (!saved) {
-        main_.model().Message(QDir::toNativeSeparators(path) + QStringLiteral("\nに写真を保存できませんでした。"),
+        main_.model().Message(this, QDir::toNativeSeparators(path) + QStringLiteral("\nに写真を保存できませんでした。"),
                               windowTitle(), MsgIcon::Critical);
     }
 }

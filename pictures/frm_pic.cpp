@@ -9,6 +9,7 @@
 #include <QStorageInfo>
 #include <QStyle>
 
+#include "mainwin/controls.h"
 #include "mainwin/dialog_frame.h"
 #include "mainwin/frm_main.h"
 #include "mainwin/tank_surface.h"
@@ -20,8 +21,9 @@ namespace {
 QListWidgetItem* FolderItem(const QString& path, const QString& name, int depth, bool open, const QStyle* style)
 {
     auto* item = new QListWidgetItem(style->standardIcon(open ? QStyle::SP_DirOpenIcon : QStyle::SP_DirIcon),
-                                     QString(depth * 2, QLatin1Char(' ')) + name);
+                                     QString(depth, QLatin1Char(' ')) + name);
     item->setData(Qt::UserRole, path);
+    item->setToolTip(QDir::toNativeSeparators(path));  // a deep folder's name may be cut at the edge
     return item;
 }
 
@@ -93,8 +95,11 @@ frmPic::frmPic(frmMain& main) : main_(main)
     drvPic->addItems(PictureVolumes());
     dirPic = new QListWidget(this);
     dirPic->setGeometry(PixelRect(120, 480, 1695, 930));
+    dirPic->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);  // rows rather than a bar; tips show cut names
+    UseListFont(dirPic);
     flbPic = new QListWidget(this);
     flbPic->setGeometry(PixelRect(120, 1440, 1695, 1350));
+    UseListFont(flbPic);
     pcbPic = new QLabel(this);
     pcbPic->setGeometry(PixelRect(1920, 120, 2070, 1815));
     pcbPic->setFrameShape(QFrame::Box);

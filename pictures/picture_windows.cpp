@@ -62,6 +62,7 @@ void PictureWindows::mnuCarePictureView_Click()
     CentreOnScreen(album_, &main_);
     album_->show();
     album_->raise();
+    album_->activateWindow();  // its access keys work at once
 }
 
 void PictureWindows::mnuOptionPic_Click()

@@ -5,6 +5,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include "mainwin/controls.h"
 #include "mainwin/dialog_frame.h"
 #include "play/play_windows.h"
 
@@ -37,6 +38,7 @@ frmMsg::frmMsg(PlayWindows& play) : play_(play)
     txtMes->setPalette(face);
     Frame1 = new QGroupBox(QStringLiteral("ばすぽうと遊ぶ"), this);
     Frame1->setGeometry(PixelRect(120, 1680, 3975, 735));
+    PutTitleOnLine(Frame1);
     cmbTalk = NewButton(QStringLiteral("話す(&T)"), Frame1, PixelRect(120, 240, 1815, 375));
     cmbJanken = NewButton(QStringLiteral("ジャンケン(&J)"), Frame1, PixelRect(2040, 240, 1815, 375));
     cmbActive = NewButton(QStringLiteral("ばすぽうを表示(&A)"), this, PixelRect(120, 2520, 1935, 375));

@@ -13,12 +13,13 @@ cd "$ROOT" || exit 1
 # shellcheck disable=SC2034  # used by the scripts that source this file
 PACKAGES=(g++ cmake make qt6-base-dev libgl-dev libglx-dev libopengl-dev
           qt6-translations-l10n fonts-ipafont-gothic)
-# What only the tests need: a virtual X display and keys pressed on it, to
-# drive the real program; the desktop's validators for the installed files;
+# What only the tests need: a virtual X display with a window manager and
+# keys pressed on it, to drive the windows and the real program as on a
+# desktop; the desktop's validators for the installed files;
 # dpkg-source and lintian for the source package; a private session bus for
 # the tray icon's panels.
 # shellcheck disable=SC2034
-TEST_PACKAGES=(xvfb xdotool desktop-file-utils appstream dpkg-dev lintian dbus-daemon)
+TEST_PACKAGES=(xvfb openbox xdotool desktop-file-utils appstream dpkg-dev lintian dbus-daemon)
 # What building the Debian package needs besides the build's own packages.
 # shellcheck disable=SC2034
 PACKAGE_PACKAGES=(build-essential dpkg-dev debhelper lintian)

@@ -1,9 +1,8 @@
 // The camera, the album and the background picture.
 #include <QComboBox>
-#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
-#include <QtTest>
+#include <QScrollBar>
 
 #include "pictures/frm_album.h"
 #include "pictures/frm_photo.h"
@@ -17,13 +16,19 @@ struct PictureRig : TankRig {
     PictureWindows pictures{main};
     PictureRig() { StartWithFish(); }
     QString Folder() const { return model.AppFolder; }
-    void Picture(const QString& name, const QSize& size, const QColor& colour = Qt::red) const
+    void Picture(const QString& name, const QSize& size) const
     {
         QImage image(size, QImage::Format_RGB32);
-        image.fill(colour);
+        image.fill(Qt::red);
         QVERIFY(image.save(Folder() + name, "BMP"));
     }
 };
+
+void Click(QListWidget* list, int row)
+{
+    list->scrollToItem(list->item(row));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
+}
 
 }  // namespace
 
@@ -43,34 +48,39 @@ private slots:
                             tank.bottomLeft() + QPoint(0, 1)));
 
         // A shot of the tank, then a smaller tank of another colour: the rest of the first stays.
-        camera->cmbPhoto_Click();
-        rig.main.Tank->SetWaterColour(Qt::red);
+        const auto shoot = [&](const QColor& water) {
+            rig.main.Tank->SetWaterColour(water);
+            QCoreApplication::processEvents();
+            QTest::mouseClick(camera->cmbPhoto, Qt::LeftButton);
+        };
+        shoot(QColor(0, 255, 255));
         rig.SizeTank(200, 100);
-        camera->cmbPhoto_Click();
-        camera->cmbPhotoPrn_Click();
+        shoot(Qt::red);
+        QTest::mouseClick(camera->cmbPhotoPrn, Qt::LeftButton);
         const QImage photo(rig.model.PhotoPath());
         QCOMPARE(std::tuple(photo.size(), ReadAll(rig.model.PhotoPath()).mid(28, 2)),
                  std::tuple(tank.size(), QByteArray("\x18\x00", 2)));  // 24 bits a pixel
         const QPoint inner = rig.main.geometry().topLeft() - rig.main.frameGeometry().topLeft() +
-                             rig.main.Tank->mapTo(&rig.main, QPoint(0, 0));
-        QCOMPARE(photo.pixelColor(inner + QPoint(100, 50)), QColor(Qt::red));
-        QCOMPARE(photo.pixelColor(tank.width() - 3, tank.height() / 2), QColor(0, 255, 255));  // from the first shot
+                             rig.main.Tank->mapTo(&rig.main, QPoint(0, 0)) + QPoint(100, 50);
+        QCOMPARE(std::tuple(photo.pixelColor(inner), photo.pixelColor(tank.width() - 3, tank.height() / 2)),
+                 std::tuple(QColor(Qt::red), QColor(0, 255, 255)));  // the right edge from the first shot
 
         // Developed again the same day: one file, the later picture.
-        camera->cmbPhoto_Click();
-        rig.main.Tank->SetWaterColour(Qt::blue);
-        QCoreApplication::processEvents();
-        camera->cmbPhoto_Click();
-        camera->cmbPhotoPrn_Click();
-        QCOMPARE(QDir(rig.Folder()).entryList({"*.bmp"}), QStringList("20261206.bmp"));
-        QCOMPARE(QImage(rig.model.PhotoPath()).pixelColor(inner + QPoint(100, 50)), QColor(Qt::blue));
+        shoot(Qt::blue);
+        QTest::mouseClick(camera->cmbPhotoPrn, Qt::LeftButton);
+        QCOMPARE(std::tuple(QDir(rig.Folder()).entryList({"*.bmp"}), QImage(rig.model.PhotoPath()).pixelColor(inner)),
+                 std::tuple(QStringList("20261206.bmp"), QColor(Qt::blue)));
 
-        // A folder that cannot be written (a file stands in its place) is told, and nothing else happens.
+        // A folder that cannot be written (a file stands in its place) is told by the camera, and nothing else happens.
         QVERIFY(WriteAll(rig.Folder() + "taken", "a file"));
         rig.model.AppFolder = rig.Folder() + "taken/";
-        camera->cmbPhotoPrn_Click();
-        QVERIFY(rig.dialogs.texts.size() == 1 && rig.dialogs.texts[0].startsWith(rig.model.PhotoPath()));
-        camera->cmbClose_Click();
+        QTest::mouseClick(camera->cmbPhotoPrn, Qt::LeftButton);
+        QCOMPARE(std::tuple(rig.dialogs.shown.size(), Described(rig.dialogs.shown.value(0)),
+                            rig.dialogs.shown.value(0).owner),
+                 std::tuple(
+                     1, "「ばすぽう」カメラ|" + rig.model.PhotoPath() + "\nに写真を保存できませんでした。|critical|OK",
+                     static_cast<QObject*>(camera)));
+        QTest::mouseClick(camera->cmbClose, Qt::LeftButton);
         QCoreApplication::processEvents();
         QVERIFY(!rig.main.lblDate->isVisible() && !rig.pictures.Camera());
     }
@@ -91,64 +101,79 @@ private slots:
         QCOMPARE(listed, QStringList({"1.bmp", "20250101.BMP", "20250102.bmp"}));
 
         // Never lower than 3600 twips (240 pixels); taller with a tall picture.
-        const int lowest = 240;
-        album->flbALBUM->setCurrentRow(0);
+        Click(album->flbALBUM, 0);
         const int borders = OuterSize(album, &rig.main).height() - album->centralWidget()->height();
         QCOMPARE(std::tuple(OuterSize(album, &rig.main).height(), album->flbALBUM->height(), album->width()),
-                 std::tuple(lowest, lowest - borders, 104 + 40));
-        album->flbALBUM->setCurrentRow(2);
+                 std::tuple(240, 240 - borders, 104 + 40));
+        Click(album->flbALBUM, 2);
         QCOMPARE(std::tuple(album->imgALBUM->size(), album->flbALBUM->height(), OuterSize(album, &rig.main).height()),
                  std::tuple(QSize(50, 230), 230, borders + 230));
         // Not a picture: the last one stays.
         WriteAll(rig.Folder() + "1.bmp", "no picture");
-        album->flbALBUM->setCurrentRow(0);
+        Click(album->flbALBUM, 0);
         QCOMPARE(album->imgALBUM->size(), QSize(50, 230));
 
-        // Deleting asks for a photo, then for a yes.
-        album->flbALBUM->clearSelection();
-        album->mnuFileDel_Click();
-        album->flbALBUM->setCurrentRow(1);
-        rig.dialogs.answers = {MsgAnswer::No, MsgAnswer::Yes};
-        album->mnuFileDel_Click();
-        QVERIFY(QFile::exists(rig.Folder() + "20250101.BMP"));
-        album->mnuFileDel_Click();
-        QCOMPARE(std::tuple(rig.dialogs.titles.value(0), rig.dialogs.texts.value(1), album->flbALBUM->count()),
-                 std::tuple(QString("写真を選択して下さい"), rig.Folder() + "20250101.BMPを削除してよろしいですか", 2));
-        QVERIFY(!QFile::exists(rig.Folder() + "20250101.BMP"));
+        // Yes deletes the chosen photo from the folder and the list.
+        Click(album->flbALBUM, 1);
+        rig.dialogs.answers = {MsgAnswer::Yes};
+        album->mnuFileDel->trigger();
+        QCOMPARE(std::tuple(QFile::exists(rig.Folder() + "20250101.BMP"), album->flbALBUM->count()),
+                 std::tuple(false, 2));
+
+        // A month of photos: each name fits beside the scroll bar.
+        for (int day = 1; day <= 31; ++day) {
+            rig.Picture(QString("202612%1.bmp").arg(day, 2, 10, QChar('0')), {4, 4});
+        }
+        album->mnuFileExit->trigger();
+        QCoreApplication::processEvents();
+        rig.main.mnuCarePictureView->trigger();
+        album = rig.pictures.Album();
+        QCoreApplication::processEvents();
+        QCOMPARE(std::tuple(album->flbALBUM->count(), album->flbALBUM->verticalScrollBar()->isVisible(),
+                            album->flbALBUM->horizontalScrollBar()->isVisible()),
+                 std::tuple(33, true, false));
     }
 
     void backgroundPicture()
     {
         PictureRig rig;
-        QDir(rig.Folder()).mkdir("Pics");
+        QDir(rig.Folder()).mkpath("Pics/Deep");
         rig.Picture("Pics/Fish.bmp", {30, 20});
         rig.Picture("Pics/sea.RLE", {30, 20});
         rig.Picture("Pics/other.png", {30, 20});
+        const QString started = QDir::currentPath();
+        QDir::setCurrent(rig.Folder());  // the lists start where the program runs
         rig.main.move(300, 200);
         rig.main.mnuOptionPic->trigger();
+        QDir::setCurrent(started);
         frmPic* chooser = rig.pictures.Chooser();
         QCOMPARE(std::tuple(chooser->size(), chooser->pos()), std::tuple(QSize(274, 192), QPoint(313, 213)));
         QVERIFY(chooser->drvPic->findText(QDir::rootPath()) >= 0 && chooser->drvPic->findText(QDir::homePath()) >= 0);
-        chooser->OpenFolder(rig.Folder());
-        const QList<QListWidgetItem*> pics = chooser->dirPic->findItems(" Pics", Qt::MatchEndsWith);
-        QCOMPARE(pics.size(), 1);
-        emit chooser->dirPic->itemActivated(pics.first());
+        // Four folder rows at least, with no bar across.
+        QList<QListWidgetItem*> pics = chooser->dirPic->findItems(" Pics", Qt::MatchEndsWith);
+        QCOMPARE(
+            std::tuple(pics.size(), chooser->dirPic->viewport()->height() / chooser->dirPic->sizeHintForRow(0) >= 4,
+                       chooser->dirPic->horizontalScrollBar()->isVisible()),
+            std::tuple(1, true, false));
+        Click(chooser->dirPic, chooser->dirPic->row(pics.first()));
+        Press(chooser, Qt::Key_Return);  // opens the folder (OK, the default, has no file yet)
         QCOMPARE(chooser->flbPic->count(), 2);  // Fish.bmp and sea.RLE
-        chooser->cmdOK_Click();  // nothing chosen: it stays open
+        QTest::mouseClick(chooser->cmdOK, Qt::LeftButton);  // nothing chosen: it stays open
         QVERIFY(chooser->isVisible());
 
-        chooser->flbPic->setCurrentRow(0);
+        Click(chooser->flbPic, 0);
         QCOMPARE(chooser->pcbPic->pixmap().size(), QSize(30, 20));
-        chooser->cmdOK_Click();
+        QTest::mouseClick(chooser->cmdOK, Qt::LeftButton);
         QCoreApplication::processEvents();
         // Kept as chosen, letter case and all: on Linux that is the file's only name.
-        QCOMPARE(rig.model.pet.PicFileName, QDir(rig.Folder()).canonicalPath() + "/Pics/Fish.bmp");
-        QVERIFY(rig.main.Tank->HasPicture() && !rig.pictures.Chooser());
-        QCOMPARE(ReadRegString(vaspo::KeyPath, "PicFileName"), rig.model.pet.PicFileName);
+        QCOMPARE(std::tuple(rig.model.pet.PicFileName, Stored("PicFileName"), rig.main.Tank->HasPicture(),
+                            rig.pictures.Chooser()),
+                 std::tuple(QDir(rig.Folder()).canonicalPath() + "/Pics/Fish.bmp", rig.model.pet.PicFileName, true,
+                            nullptr));
 
         rig.main.mnuOptionPic->trigger();
-        rig.pictures.Chooser()->cmdDEF_Click();
-        QVERIFY(rig.model.pet.PicFileName.isEmpty() && !rig.main.Tank->HasPicture());
+        QTest::mouseClick(rig.pictures.Chooser()->cmdDEF, Qt::LeftButton);
+        QVERIFY(rig.model.pet.PicFileName.isEmpty() && Stored("PicFileName").isEmpty() && !rig.main.Tank->HasPicture());
     }
 };
 

@@ -36,18 +36,12 @@ private slots:
         QCOMPARE(std::tuple(ReadRegString(Key, "Name"), ReadRegInteger(Key, "Name"), ReadRegLong(Key, "Name")),
                  std::tuple(QString(), 0, 0));
         QVERIFY(QDir(config->path()).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden));
-
-        // Empty, cut at a NUL, values that are no text.
         QSettings(KeyFile(), QSettings::IniFormat).setValue("WithNul", QString("abc") + QChar(0) + "def");
         QFile file(KeyFile());
-        QVERIFY(file.open(QIODevice::Append));
-        file.write("Empty=\nList=a, b\nBytes=@ByteArray(xyz)\n");
+        QVERIFY(file.open(QIODevice::Append) && file.write("List=a, b\nBytes=@ByteArray(xyz)\n"));
         file.close();
-        QStringList texts;
-        for (const char* name : {"Empty", "WithNul", "List", "Bytes"}) {
-            texts.append(ReadRegString(Key, name));
-        }
-        QCOMPARE(texts, QStringList({"", "abc", "", ""}));
+        QCOMPARE(QStringList({ReadRegString(Key, "WithNul"), ReadRegString(Key, "List"), ReadRegString(Key, "Bytes")}),
+                 QStringList({"abc", "", ""}));  // cut at a NUL; values that are no text
     }
 
     void writingIgnoresLetterCaseAndKeepsText()
@@ -66,11 +60,9 @@ private slots:
     {
         // Stored text -> 16-bit and 32-bit readings; 0 when out of range or not a number.
         const QList<std::tuple<QString, qint16, qint32>> cases{
-            {"2.5", 2, 2}, {"3.5", 4, 4}, {"-2.5", -2, -2}, {"252.5", 252, 252}, {"2.4999999999999996", 2, 2},
-            {"2.5000000000000004", 3, 3}, {" -12 ", -12, -12}, {"1e2", 100, 100}, {".5", 0, 0},
-            {"32767.5", 0, 32768}, {"-32768.5", -32768, -32768}, {"40000", 0, 40000}, {"2147483648", 0, 0},
-            {"-2147483648.5", 0, -2147483647 - 1}, {"1e999", 0, 0}, {"abc", 0, 0}, {"12abc", 0, 0}, {"0x10", 0, 0},
-            {"1 2", 0, 0}, {"1,000", 0, 0}, {"inf", 0, 0}, {"nan", 0, 0}, {"-", 0, 0}, {".", 0, 0}, {" ", 0, 0}};
+            {"2.5", 2, 2}, {"3.5", 4, 4}, {"-2.5", -2, -2}, {"2.5000000000000004", 3, 3}, {" -12 ", -12, -12},
+            {"1e2", 100, 100}, {"32767.5", 0, 32768}, {"-32768.5", -32768, -32768}, {"2147483648", 0, 0},
+            {"-2147483648.5", 0, -2147483647 - 1}, {"12abc", 0, 0}, {"0x10", 0, 0}, {"1,000", 0, 0}, {"nan", 0, 0}};
         for (const auto& [stored, integer, longValue] : cases) {
             QVERIFY(WriteRegString(Key, "Number", stored));
             QCOMPARE(std::tuple(stored, ReadRegInteger(Key, "Number"), ReadRegLong(Key, "Number")),
@@ -97,9 +89,7 @@ private slots:
                  std::optional<QByteArray>("\x82\xC8\x82\xC8\x82\xB5\x82\xCC\x8C\xA0\x95\xBA\x89\x71"
                                            "\x81\x60\x81\x7C\x81\x60\x81\x7C"));
         QCOMPARE(DecodeCp932("\x81\x60\x81\x7C"), QString("～－"));
-        for (const QString& unrepresentable : QStringList{"魚🐟", "한글", "€", "¥"}) {
-            QCOMPARE(EncodeCp932(unrepresentable), std::nullopt);
-        }
+        QCOMPARE(QList({EncodeCp932("魚🐟"), EncodeCp932("한글"), EncodeCp932("€")}), QList<std::optional<QByteArray>>(3));
         for (const QString& text : QStringList{"～－∥￢", "ｶﾀｶﾅ ⅰ ①", "line\r\nnext~\\"}) {
             QCOMPARE(DecodeCp932(EncodeCp932(text).value_or("?")), text);
         }
@@ -113,13 +103,9 @@ private slots:
 
     void fileNamesAndFinding()
     {
-        QStringList parts;
-        for (const char* path : {"C:\\Pictures\\tank.bmp", "C:tank.bmp", "/home/u/a.b/tank.bmp", "/tank.bmp",
-                                 "C:\\Pictures/sub\\fish.mnb", "C:\\Pictures\\", "tank.bmp", ""}) {
-            parts.append(FileNamePart(path));
-        }
-        QCOMPARE(parts, QStringList({"tank.bmp", "tank.bmp", "tank.bmp", "tank.bmp", "fish.mnb", "", "", ""}));
-
+        const QStringList paths{"C:\\Pictures/sub\\fish.mnb", "/tank.bmp", "C:\\a\\"};
+        QCOMPARE(QStringList({FileNamePart(paths[0]), FileNamePart(paths[1]), FileNamePart(paths[2])}),
+                 QStringList({"fish.mnb", "tank.bmp", ""}));
         const QString folder = config->path();
         QVERIFY(QFile(folder + "/vaspo.mnb").open(QIODevice::WriteOnly) && QDir(folder).mkdir("Tank"));
         QList<qint16> found;
@@ -143,14 +129,10 @@ private slots:
         const double cpuMilliseconds = 1000.0 * double(std::clock() - cpuBefore) / CLOCKS_PER_SEC;
         const QString seen = QString("%1 ms, %2 ticks, %3 ms CPU").arg(clock.elapsed()).arg(ticks).arg(cpuMilliseconds);
         QVERIFY2(clock.elapsed() >= 120 && ticks >= 3 && cpuMilliseconds < 60, qPrintable(seen));
-
-        // Even a wait of 0 (or less) delivers posted events.
-        for (const qint32 ms : {0, -5}) {
-            bool received = false;
-            QMetaObject::invokeMethod(&timer, [&received] { received = true; }, Qt::QueuedConnection);
-            WaitMilliseconds(ms);
-            QVERIFY(received);
-        }
+        bool received = false;  // even a wait of 0 delivers posted events
+        QMetaObject::invokeMethod(&timer, [&received] { received = true; }, Qt::QueuedConnection);
+        WaitMilliseconds(0);
+        QVERIFY(received);
     }
 };
 

@@ -6,13 +6,7 @@
 #include <QtTest>
 #include <csignal>
 
-#include "model/vaspo.h"
-#include "storage/registry.h"
-
-inline QString Stored(const char* name)
-{
-    return ReadRegString(vaspo::KeyPath, name);
-}
+#include "support/scripted.h"
 
 struct RealProgram {
     QTemporaryDir config;

@@ -30,13 +30,28 @@ T Next(std::deque<T>& queue, T value)
 }
 
 // Name/text pairs to store under the program's key.
-using Values = std::initializer_list<std::pair<const char*, QString>>;
+using Values = RegValues;
 
-inline void Store(Values values)
+inline void Store(const Values& values)
 {
     for (const auto& [name, text] : values) {
         WriteRegString(vaspo::KeyPath, name, text);
     }
+}
+
+inline QString Stored(const char* name)
+{
+    return ReadRegString(vaspo::KeyPath, name);
+}
+
+// A message box as the user meets it: "title|text|icon|buttons".
+inline QString Described(const MsgRequest& r)
+{
+    static const char* const icons[] = {"none", "critical", "question", "exclamation", "information"};
+    const char* buttons = r.buttons == MsgButtons::OkOnly       ? "OK"
+                          : r.defaultButton == MsgAnswer::No ? "YesNo, No"
+                                                             : "YesNo, Yes";
+    return r.title + '|' + r.text + '|' + icons[int(r.icon)] + '|' + buttons;
 }
 
 inline QByteArray ReadAll(const QString& path)
@@ -57,14 +72,15 @@ public:
     QDateTime Now() const override { return now; }
 };
 
-// Hands out the queued draws; once they run out, `fallback`.
+// Hands out the queued draws; once they run out, `fallback`. Notes R for
+// each reseed and r for each draw.
 class ScriptedRandom : public RandomSource {
 public:
     std::deque<double> draws;
     double fallback = 0.0;
-    int randomizeCalls = 0;
-    void Randomize() override { ++randomizeCalls; }
-    double Rnd() override { return Next(draws, fallback); }
+    QString log;
+    void Randomize() override { log += 'R'; }
+    double Rnd() override { return log += 'r', Next(draws, fallback); }
 };
 
 // Answers message boxes from a queue (Ok, or No to a question, when empty)
@@ -77,6 +93,7 @@ public:
     QStringList titles, texts;  // of the shown messages
     QStringList prompts;
     std::function<void(const MsgRequest&)> onMessage;
+    Dialogs* real = nullptr;  // shows the boxes for real and takes their answers
 
     MsgAnswer MsgBox(const MsgRequest& request) override
     {
@@ -85,6 +102,9 @@ public:
         texts.append(request.text);
         if (onMessage) {
             onMessage(request);
+        }
+        if (real) {
+            return real->MsgBox(request);
         }
         return Next(answers, request.buttons == MsgButtons::YesNo ? MsgAnswer::No : MsgAnswer::Ok);
     }

@@ -5,6 +5,7 @@
 #include <QMenu>
 #include <QTextBrowser>
 #include <QTimer>
+#include <QtTest>
 
 #include "mainwin/dialog_frame.h"
 #include "mainwin/frm_main.h"
@@ -43,6 +44,18 @@ struct TankRig : ModelRig {
         QCoreApplication::processEvents();
     }
 
+    // Captions of the windows on screen besides the tank.
+    QStringList Shown() const
+    {
+        QStringList captions;
+        for (const QWidget* window : QApplication::topLevelWidgets()) {
+            if (window->isVisible() && window != &main) {
+                captions.append(window->windowTitle());
+            }
+        }
+        return captions;
+    }
+
     // Makes the tank exactly `width` x `height` pixels.
     void SizeTank(int width, int height)
     {
@@ -50,6 +63,12 @@ struct TankRig : ModelRig {
         QCoreApplication::processEvents();
     }
 };
+
+// A key pressed as the user presses it: to the window, which hands it to its focus or its shortcuts.
+inline void Press(QWidget* window, Qt::Key key, Qt::KeyboardModifiers modifiers = {})
+{
+    QTest::keyClick(window->windowHandle(), key, modifiers);
+}
 
 // A tank started with a stored fish.
 struct Tank : TankRig {
