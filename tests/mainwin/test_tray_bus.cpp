@@ -132,7 +132,7 @@ private slots:
     void menuStatesAndAccessKeys()
     {
         // Check marks and disabled items, exported the same way: the tank's option menu.
-        Tank rig({{"FormMode", "1"}});
+        Tank rig(Values{{"FormMode", "1"}});
         rig.main.mnuOptionTray->setEnabled(false);
         QDBusConnection panel = QDBusConnection::connectToBus(busAddress, "options");
         TrayMenu options(*rig.main.mnuOption);

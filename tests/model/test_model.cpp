@@ -15,6 +15,7 @@ const ScreenTwips Screen1024{0, 0, 1024 * 15, 768 * 15};
 qint64 Field(const PetRecord& p, const QString& name)
 {
     const QHash<QString, qint64> fields{{"FormTop", p.FormTop}, {"FormLeft", p.FormLeft}, {"FormHeight", p.FormHeight},
+        {"FormWidth", p.FormWidth},
         {"EatFood", p.EatFood}, {"Speed", p.Speed}, {"Stress", p.Stress}, {"WaterConc", p.WaterConc}, {"Sex", p.Sex},
         {"LastRunDay", p.LastRunDay}, {"AutoFoods", p.AutoFoods}, {"AutoFoodDay", p.AutoFoodDay}};
     return fields.value(name, -999999);
