@@ -26,17 +26,35 @@ QString TankStartup::UserDataFolder()
 
 bool TankStartup::ProgramFolderWritable() const
 {
+    // An installed program keeps the user's files in the data folder even
+    // when it could write beside itself, as root can in /usr/games.
+    if (Installed()) {
+        return false;
+    }
     // Tried, not judged by the permission bits: a read-only mount says no too.
     QTemporaryFile probe(folder_ + QStringLiteral("/.vaspo-XXXXXX"));
     return probe.open();
 }
 
+QString TankStartup::HelpBeside() const
+{
+    return folder_ + QLatin1Char('/') + vaspo::HelpFileName;
+}
+
+QString TankStartup::HelpInstalled() const
+{
+    return QDir::cleanPath(QDir(folder_).filePath(QStringLiteral(VASPO_INSTALLED_DATA_DIR "/") + vaspo::HelpFileName));
+}
+
+bool TankStartup::Installed() const
+{
+    // A copy carries its help beside it; an installation keeps it in its data folder.
+    return !FileExists(HelpBeside()) && FileExists(HelpInstalled());
+}
+
 QString TankStartup::HelpFile() const
 {
-    // Beside the program first, then where an installation puts it.
-    const QString beside = folder_ + QLatin1Char('/') + vaspo::HelpFileName;
-    const QString installed = QDir(folder_).filePath(QStringLiteral(VASPO_INSTALLED_DATA_DIR "/") + vaspo::HelpFileName);
-    return FileExists(beside) || !FileExists(installed) ? beside : QDir::cleanPath(installed);
+    return Installed() ? HelpInstalled() : HelpBeside();
 }
 
 InstanceState TankStartup::CheckInstance()

@@ -31,6 +31,9 @@ public:
     void ShowTank() override;
 
 private:
+    QString HelpBeside() const;
+    QString HelpInstalled() const;
+    bool Installed() const;
     frmMain& main_;
     frmTray& tray_;
     InstanceLock& lock_;
