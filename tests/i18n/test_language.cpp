@@ -95,8 +95,9 @@ private slots:
     {
         QTest::addColumn<QString>("env");
         QTest::addColumn<QStringList>("texts");
-        const QStringList japanese{"ﾌｧｲﾙ(&F)", "餌をあげる(&F)...", "ばすぽうについて", "あげる(&O)", "はい(&Y)", "（やっぱり、やめる）"};
-        const QStringList english{"&File", "&Feed...", "About VASPO", "&Feed", "&Yes", "(Never mind)"};
+        const QStringList japanese{"ﾌｧｲﾙ(&F)", "餌をあげる(&F)...", "ばすぽうについて", "あげる(&O)", "はい(&Y)", "（やっぱり、やめる）",
+                                   "ばすぽう ヘルプ"};
+        const QStringList english{"&File", "&Feed...", "About VASPO", "&Feed", "&Yes", "(Never mind)", "VASPO Help"};
         QTest::newRow("C") << "LANG=C.UTF-8" << japanese;
         QTest::newRow("POSIX") << "LANG=POSIX" << japanese;
         QTest::newRow("ja") << "LANG=ja_JP.UTF-8" << japanese;
@@ -116,9 +117,10 @@ private slots:
         frmAbout about(rig.model, {});
         frmFood food(rig.main);
         QMessageBox box(QMessageBox::Question, "", "", QMessageBox::Yes | QMessageBox::No);
+        rig.main.mnuHelpHelp->trigger();
         QCOMPARE(QStringList({rig.main.mnuFile->title(), rig.main.mnuCareFood->text(), about.windowTitle(),
                               food.Command1->text(), box.button(QMessageBox::Yes)->text(),
-                              rig.model.TalkOptions().last()}),
+                              rig.model.TalkOptions().last(), rig.main.HelpWindow()->documentTitle()}),
                  texts);
     }
 
