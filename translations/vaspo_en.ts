@@ -756,7 +756,7 @@ Please keep taking care of VASPO!</translation>
     </message>
     <message>
         <source>はじめまして....ばすぽう</source>
-        <translation>Nice to meet you.... VASPO</translation>
+        <translation>Hello.... VASPO</translation>
     </message>
     <message>
         <source>ななしの権兵衛</source>
