@@ -40,7 +40,8 @@ void UseUiLanguage(QApplication& app)
         delete old;
     }
     const bool english = PrefersEnglish(QLocale::system().uiLanguages());
-    const QLocale locale = english ? QLocale(QLocale::English, QLocale::UnitedStates) : QLocale(QLocale::Japanese, QLocale::Japan);
+    const QLocale locale =
+        english ? QLocale(QLocale::English, QLocale::UnitedStates) : QLocale(QLocale::Japanese, QLocale::Japan);
     QLocale::setDefault(locale);
     // The texts in the code are the Japanese ones: Japanese needs no translation of its own.
     if (english) {

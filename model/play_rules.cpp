@@ -12,12 +12,16 @@ int Int(double value)
 }
 
 const char* const TalkChoices[3][3] = {
-    {QT_TRANSLATE_NOOP("Talk", "今日の天気は？"), QT_TRANSLATE_NOOP("Talk", "今日の予定は？"), QT_TRANSLATE_NOOP("Talk", "今日はひま？")},
-    {QT_TRANSLATE_NOOP("Talk", "どこに行く？"), QT_TRANSLATE_NOOP("Talk", "忙しい？"), QT_TRANSLATE_NOOP("Talk", "何しているの？")},
-    {QT_TRANSLATE_NOOP("Talk", "遊んでいる？"), QT_TRANSLATE_NOOP("Talk", "どこから来たの？"), QT_TRANSLATE_NOOP("Talk", "君ならどうする？")},
+    {QT_TRANSLATE_NOOP("Talk", "今日の天気は？"), QT_TRANSLATE_NOOP("Talk", "今日の予定は？"),
+     QT_TRANSLATE_NOOP("Talk", "今日はひま？")},
+    {QT_TRANSLATE_NOOP("Talk", "どこに行く？"), QT_TRANSLATE_NOOP("Talk", "忙しい？"),
+     QT_TRANSLATE_NOOP("Talk", "何しているの？")},
+    {QT_TRANSLATE_NOOP("Talk", "遊んでいる？"), QT_TRANSLATE_NOOP("Talk", "どこから来たの？"),
+     QT_TRANSLATE_NOOP("Talk", "君ならどうする？")},
 };
 
-const char* const Hands[3] = {QT_TRANSLATE_NOOP("Janken", "%1は、グーです。"), QT_TRANSLATE_NOOP("Janken", "%1は、パーです。"), QT_TRANSLATE_NOOP("Janken", "%1は、チョキです。")};
+const char* const Hands[3] = {QT_TRANSLATE_NOOP("Janken", "%1は、グーです。"), QT_TRANSLATE_NOOP("Janken", "%1は、パーです。"),
+                              QT_TRANSLATE_NOOP("Janken", "%1は、チョキです。")};
 
 }  // namespace
 
