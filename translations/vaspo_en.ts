@@ -895,7 +895,7 @@ Really sure?</translation>
     </message>
     <message>
         <source>1日</source>
-        <translation>1 day</translation>
+        <translation>1d</translation>
     </message>
     <message>
         <source>&amp;OK</source>
@@ -911,7 +911,7 @@ Really sure?</translation>
     </message>
     <message>
         <source>%1日</source>
-        <translation>%1 days</translation>
+        <translation>%1d</translation>
     </message>
 </context>
 <context>
