@@ -23,8 +23,6 @@ QFont ProgramNameFont()
     return font;
 }
 
-const QString UninstallTitle = QStringLiteral("アンインストール");
-
 }  // namespace
 
 frmAbout::frmAbout(Vaspo& model, std::function<void()> unloadTray, QWidget* parent)
@@ -36,13 +34,13 @@ frmAbout::frmAbout(Vaspo& model, std::function<void()> unloadTray, QWidget* pare
     Image1 = NewFishPicture({3360, 120, 480, 480});
     lblProgName = NewLabel(QString(), {600, 120, 2775, 375});
     lblProgName->setFont(ProgramNameFont());
-    lblMakeDay = NewLabel(QStringLiteral("作った日"), {600, 480, 2775, 375});
+    lblMakeDay = NewLabel(tr("作った日"), {600, 480, 2775, 375});
     Label2 = NewLabel(vaspo::Copyright, {120, 840, 3735, 375});
     lblinternet = NewLabel(QStringLiteral("E-Mail: ") + vaspo::AuthorMail, {120, 1080, 3735, 255});
     lblinternet->setCursor(QCursor(QPixmap(QStringLiteral(":/art/hand_cursor.xpm")), 11, 1));
 
-    Command2 = NewButton(QStringLiteral("&Uninstall..."), {600, 1440, 1215, 375});
-    Command1 = NewButton(QStringLiteral("&OK"), {1920, 1440, 1935, 375});
+    Command2 = NewButton(tr("&Uninstall..."), {600, 1440, 1215, 375});
+    Command1 = NewButton(tr("&OK"), {1920, 1440, 1935, 375});
     Command1->setDefault(true);
     connect(Command1, &QPushButton::clicked, this, &frmAbout::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &frmAbout::Command2_Click);
@@ -64,7 +62,7 @@ QLabel* frmAbout::NewFishPicture(const QRect& twips)
 {
     QLabel* picture = NewLabel(QString(), twips);
     picture->setPixmap(QPixmap(QStringLiteral(":/art/fish_male_left.xpm")));
-    picture->setToolTip(QStringLiteral("この「ばすぽう」の絵が最初の「ばすぽう」と同じサイズです"));
+    picture->setToolTip(tr("この「ばすぽう」の絵が最初の「ばすぽう」と同じサイズです"));
     return picture;
 }
 
@@ -77,8 +75,8 @@ QPushButton* frmAbout::NewButton(const QString& text, const QRect& twips)
 
 void frmAbout::Form_Load()
 {
-    setWindowTitle(vaspo::ProgramName + QStringLiteral("について"));
-    lblProgName->setText(vaspo::ProgramName + QStringLiteral(" Ver.") + vaspo::Version);
+    setWindowTitle(tr("ばすぽうについて"));
+    lblProgName->setText(tr("ばすぽう Ver.%1").arg(vaspo::Version));
     lblMakeDay->setText(vaspo::MakeDay);
 }
 
@@ -94,10 +92,10 @@ void frmAbout::Command2_Click()
     }
     model_.registry().DeleteRegKey(vaspo::KeyParent, vaspo::KeyName);
     model_.NoSave = 1;  // the fish is gone; closing must not write it back
-    model_.Message(QStringLiteral("レジストリを削除しました。\n"
-                                  "終了後、インストールした実行ファイル・ヘルプファイル・ドキュメントファイルなどを"
-                                  "削除してください。"),
-                   QStringLiteral("アンインストールしました！"), MsgIcon::Information);
+    model_.Message(tr("レジストリを削除しました。\n"
+                      "終了後、インストールした実行ファイル・ヘルプファイル・ドキュメントファイルなどを"
+                      "削除してください。"),
+                   tr("アンインストールしました！"), MsgIcon::Information);
     if (unloadTray_) {
         unloadTray_();
     }
@@ -106,15 +104,14 @@ void frmAbout::Command2_Click()
 
 bool frmAbout::UserConfirmsUninstall()
 {
-    const QString first = QStringList{QStringLiteral("アンストールします。"),
-                                      QStringLiteral("現在の設定などをレジストリから削除します。"),
-                                      QStringLiteral("削除すると二度と復活できなくなります。"),
-                                      QStringLiteral("よろしいですか？")}
-                              .join(QLatin1Char('\n'));
-    if (model_.Message(first, UninstallTitle, MsgIcon::Question, MsgButtons::YesNo, MsgAnswer::No) != MsgAnswer::Yes) {
+    const QString first = tr("アンストールします。\n"
+                             "現在の設定などをレジストリから削除します。\n"
+                             "削除すると二度と復活できなくなります。\n"
+                             "よろしいですか？");
+    if (model_.Message(first, tr("アンインストール"), MsgIcon::Question, MsgButtons::YesNo, MsgAnswer::No) != MsgAnswer::Yes) {
         return false;
     }
-    return model_.Message(QStringLiteral("アンインストールします。\n本当によろしいですか？"),
-                          UninstallTitle + QStringLiteral("・最終確認"), MsgIcon::Question, MsgButtons::YesNo,
+    return model_.Message(tr("アンインストールします。\n本当によろしいですか？"),
+                          tr("アンインストール・最終確認"), MsgIcon::Question, MsgButtons::YesNo,
                           MsgAnswer::No) == MsgAnswer::Yes;
 }

@@ -26,7 +26,7 @@ int main(int argc, char** argv)
     // Panels, task switchers and compositors find the launcher and its icon by this. No display
     // name: Qt would append it to every caption the windows show.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.vaspo"));
-    UseJapaneseUi(app);
+    UseUiLanguage(app);
 
     SystemClock clock;
     SystemRandom random;

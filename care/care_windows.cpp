@@ -40,13 +40,13 @@ frmAutoFoods* CareWindows::FeederWindow() const
 
 void CareWindows::mnuCareFood_Click()
 {
-    const QString title = QStringLiteral("ダメなのぉ...");
+    const QString title = tr("ダメなのぉ...");
     switch (model_.FeedingRefusal()) {
     case FeedRefusal::FeederDay:
-        model_.Message(&main_, QStringLiteral("今日は自動給餌期間です.\n餌はあげられません."), title, MsgIcon::Critical);
+        model_.Message(&main_, tr("今日は自動給餌期間です.\n餌はあげられません."), title, MsgIcon::Critical);
         return;
     case FeedRefusal::ThreeADay:
-        model_.Message(&main_, QStringLiteral("今日はこれ以上餌をあげられません.\n一日に餌は３回までです."),
+        model_.Message(&main_, tr("今日はこれ以上餌をあげられません.\n一日に餌は３回までです."),
                        title + QLatin1Char('.'), MsgIcon::Critical);
         return;
     case FeedRefusal::None:
@@ -63,8 +63,8 @@ void CareWindows::mnuCareFood_Click()
 void CareWindows::mnuCareWater_Click()
 {
     if (!model_.WaterChangeAllowed()) {
-        model_.Message(&main_, QStringLiteral("水の交換はできません.\n水交換は、一日一回限りです."),
-                       QStringLiteral("ダメなのぉ...."), MsgIcon::Critical);
+        model_.Message(&main_, tr("水の交換はできません.\n水交換は、一日一回限りです."),
+                       tr("ダメなのぉ...."), MsgIcon::Critical);
         return;
     }
     frmWater* water = OpenOnce<frmWater>(water_, main_);
@@ -78,13 +78,13 @@ void CareWindows::mnuCareAutoFoods_Click()
         OpenFeeder(false);
         return;
     }
-    const QString title = QStringLiteral("自動給餌機能の解除");
-    if (model_.Message(&main_, QStringLiteral("現在、自動給餌機能がセットされています\nリセットしますか？"), title,
+    const QString title = tr("自動給餌機能の解除");
+    if (model_.Message(&main_, tr("現在、自動給餌機能がセットされています\nリセットしますか？"), title,
                        MsgIcon::Question, MsgButtons::YesNo, MsgAnswer::Yes) != MsgAnswer::Yes) {
         return;
     }
     model_.ResetFeeder();
-    model_.Message(&main_, QStringLiteral("自動給餌を解除しました."), title, MsgIcon::Information);
+    model_.Message(&main_, tr("自動給餌を解除しました."), title, MsgIcon::Information);
     OpenFeeder(true);
 }
 
@@ -97,6 +97,6 @@ void CareWindows::OpenFeeder(bool pullInside)
 
 void CareWindows::mnuCareLook_Click()
 {
-    model_.Message(&main_, model_.StatusReport(DateSeparator(QLocale::system())), QStringLiteral("この「ばすぽう」の情報"),
+    model_.Message(&main_, model_.StatusReport(DateSeparator(QLocale::system())), tr("この「ばすぽう」の情報"),
                    MsgIcon::Information);
 }

@@ -12,14 +12,14 @@ frmAutoFoods::frmAutoFoods(Vaspo& model) : model_(model)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     UseDialogFrame(this);
-    setWindowTitle(QStringLiteral("自動給餌機"));
+    setWindowTitle(tr("自動給餌機"));
     SetFixedClientSize(this, 3570, 1620);
 
     lblMes = new QLabel(this);
     lblMes->setGeometry(PixelRect(120, 120, 3255, 615));
     lblMes->setWordWrap(true);
     lblMes->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    lblDay = new QLabel(QStringLiteral("1日"), this);
+    lblDay = new QLabel(tr("1日"), this);
     lblDay->setGeometry(PixelRect(120, 840, 1575, 615));
     QFont big = lblDay->font();
     big.setPointSize(36);
@@ -32,10 +32,10 @@ frmAutoFoods::frmAutoFoods(Vaspo& model) : model_(model)
     vsbDay->setFocusPolicy(Qt::StrongFocus);
     vsbDay->setFocus();  // the arrow keys choose the days
 
-    cmdOK = new QPushButton(QStringLiteral("&OK"), this);
+    cmdOK = new QPushButton(tr("&OK"), this);
     cmdOK->setGeometry(PixelRect(2400, 720, 1095, 375));
     cmdOK->setDefault(true);
-    cmdCancel = new QPushButton(QStringLiteral("&Cancel"), this);
+    cmdCancel = new QPushButton(tr("&Cancel"), this);
     cmdCancel->setGeometry(PixelRect(2400, 1200, 1095, 375));
     connect(cmdOK, &QPushButton::clicked, this, &frmAutoFoods::cmdOK_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &frmAutoFoods::cmdCancel_Click);
@@ -45,15 +45,14 @@ frmAutoFoods::frmAutoFoods(Vaspo& model) : model_(model)
 void frmAutoFoods::Form_Load()
 {
     const int maxDays = model_.FeederMaxDays();
-    lblMes->setText(QStringLiteral("　自動で餌をあげます。自動で餌をあげられる期間は、明日から") + QString::number(maxDays) +
-                    QStringLiteral("日間までです。"));
+    lblMes->setText(tr("　自動で餌をあげます。自動で餌をあげられる期間は、明日から%1日間までです。").arg(maxDays));
     vsbDay->setMaximum(maxDays);
     vsbDay->setMinimum(1);
 }
 
 void frmAutoFoods::vsbDay_Change()
 {
-    lblDay->setText(QString::number(vsbDay->value()) + QStringLiteral("日"));
+    lblDay->setText(tr("%1日").arg(vsbDay->value()));
 }
 
 void frmAutoFoods::cmdOK_Click()

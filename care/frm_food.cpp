@@ -50,28 +50,28 @@ frmFood::frmFood(frmMain& main) : main_(main), model_(main.model())
 {
     setAttribute(Qt::WA_DeleteOnClose);
     UseDialogFrame(this);
-    setWindowTitle(QStringLiteral("餌をあげる"));
+    setWindowTitle(tr("餌をあげる"));
     SetFixedClientSize(this, 4695, 2895);
 
-    Label1 = new QLabel(QStringLiteral("餌の種類と量を決定して下さい。"), this);
+    Label1 = new QLabel(tr("餌の種類と量を決定して下さい。"), this);
     Label1->setGeometry(PixelRect(120, 0, 3135, 255));
-    Frame1 = new QGroupBox(QStringLiteral("エサの種類"), this);
+    Frame1 = new QGroupBox(tr("エサの種類"), this);
     Frame1->setGeometry(PixelRect(120, 240, 4455, 1215));
     PutTitleOnLine(Frame1);
-    const QString foods[] = {QStringLiteral("クラゲ(&K)"), QStringLiteral("イカ(&I)"), QStringLiteral("エビ(&E)")};
+    const QString foods[] = {tr("クラゲ(&K)"), tr("イカ(&I)"), tr("エビ(&E)")};
     for (int kind = 0; kind < 3; ++kind) {
         optFoodBut[kind] = NewOption(foods[kind], FoodPictures[kind], Frame1, 120 + 1080 * kind);
     }
-    optFoodBut[FortuneFood] = NewOption(QStringLiteral("占い謎エサ(&U)"), FoodPictures[FortuneFood], Frame1, 3360);
+    optFoodBut[FortuneFood] = NewOption(tr("占い謎エサ(&U)"), FoodPictures[FortuneFood], Frame1, 3360);
     for (auto it = optFoodBut.cbegin(); it != optFoodBut.cend(); ++it) {
         connect(it.value(), &QToolButton::clicked, this, [this, index = it.key()] { optFoodBut_Click(index); });
     }
     optFoodBut[0]->setChecked(true);
 
-    Frame2 = new QGroupBox(QStringLiteral("エサの量"), this);
+    Frame2 = new QGroupBox(tr("エサの量"), this);
     Frame2->setGeometry(PixelRect(120, 1560, 3375, 1215));
     PutTitleOnLine(Frame2);
-    const QString amounts[] = {QStringLiteral("すこし(&S)"), QStringLiteral("ふつう(&F)"), QStringLiteral("たくさん(&T)")};
+    const QString amounts[] = {tr("すこし(&S)"), tr("ふつう(&F)"), tr("たくさん(&T)")};
     const QString pictures[] = {QStringLiteral(":/art/quantity_little.xpm"), QStringLiteral(":/art/quantity_normal.xpm"),
                                 QStringLiteral(":/art/quantity_lots.xpm")};
     for (int i = 0; i < 3; ++i) {
@@ -79,9 +79,9 @@ frmFood::frmFood(frmMain& main) : main_(main), model_(main.model())
     }
     optFoodQuant[1]->setChecked(true);
 
-    Command2 = new QPushButton(QStringLiteral("やめた(&C)"), this);
+    Command2 = new QPushButton(tr("やめた(&C)"), this);
     Command2->setGeometry(PixelRect(3600, 1560, 975, 375));
-    Command1 = new QPushButton(QStringLiteral("あげる(&O)"), this);
+    Command1 = new QPushButton(tr("あげる(&O)"), this);
     Command1->setGeometry(PixelRect(3600, 2040, 975, 735));
     Command1->setDefault(true);
     connect(Command1, &QPushButton::clicked, this, &frmFood::Command1_Click);

@@ -26,14 +26,14 @@ frmWater::frmWater(frmMain& main) : main_(main), model_(main.model())
 {
     setAttribute(Qt::WA_DeleteOnClose);
     UseDialogFrame(this);
-    setWindowTitle(QStringLiteral("水を交換する"));
+    setWindowTitle(tr("水を交換する"));
     SetFixedClientSize(this, 3345, 1890);
 
-    Label1 = new QLabel(QStringLiteral("交換する水の量を決定して下さい。"), this);
+    Label1 = new QLabel(tr("交換する水の量を決定して下さい。"), this);
     Label1->setGeometry(PixelRect(120, 120, 3135, 255));
-    lblOdaku = new QLabel(QStringLiteral("現在の汚濁度: 0%"), this);
+    lblOdaku = new QLabel(tr("現在の汚濁度: 0%"), this);
     lblOdaku->setGeometry(PixelRect(240, 480, 2790, 255));
-    lblWaterv = new QLabel(QStringLiteral("交換水量 : 0%"), this);
+    lblWaterv = new QLabel(tr("交換水量 : 0%"), this);
     lblWaterv->setGeometry(PixelRect(360, 720, 2655, 255));
     lblWaterv->setFont(BoldGothic());
     hsbWaterV = new DesktopScrollBar(Qt::Horizontal, this);
@@ -46,9 +46,9 @@ frmWater::frmWater(frmMain& main) : main_(main), model_(main.model())
     hsbWaterV->setFocusPolicy(Qt::StrongFocus);
     hsbWaterV->setFocus();  // the arrow keys choose the amount, Enter exchanges
 
-    Command2 = new QPushButton(QStringLiteral("やめた(&C)"), this);
+    Command2 = new QPushButton(tr("やめた(&C)"), this);
     Command2->setGeometry(PixelRect(120, 1440, 1095, 375));
-    Command1 = new QPushButton(QStringLiteral("水交換(&O)"), this);
+    Command1 = new QPushButton(tr("水交換(&O)"), this);
     Command1->setGeometry(PixelRect(1320, 1440, 1935, 375));
     Command1->setDefault(true);
     connect(Command1, &QPushButton::clicked, this, &frmWater::Command1_Click);
@@ -58,12 +58,12 @@ frmWater::frmWater(frmMain& main) : main_(main), model_(main.model())
 
 void frmWater::Form_Load()
 {
-    lblOdaku->setText(QStringLiteral("(現在の汚濁度:") + PollutionFigure(model_.pet.WaterConc) + QStringLiteral("%)"));
+    lblOdaku->setText(tr("(現在の汚濁度:%1%)").arg(PollutionFigure(model_.pet.WaterConc)));
 }
 
 void frmWater::hsbWaterV_Change()
 {
-    lblWaterv->setText(QStringLiteral("交換水量 : ") + QString::number(hsbWaterV->value()) + QStringLiteral("%"));
+    lblWaterv->setText(tr("交換水量 : %1%").arg(hsbWaterV->value()));
 }
 
 void frmWater::Command1_Click()

@@ -52,7 +52,7 @@ QAction* AddItem(QMenu* menu, const QString& caption, const QKeySequence& shortc
 frmMain::frmMain(Vaspo& model, QWidget* parent) : QMainWindow(parent), model_(model)
 {
     OpenUrl = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
-    setWindowTitle(vaspo::ProgramName);
+    setWindowTitle(tr("ばすぽう"));
     CreateControls();
     CreateMenus();
     FollowModel();
@@ -98,16 +98,16 @@ void frmMain::CreateControls()
     lblDate = MakeLabel(Tank, QStringLiteral("Label1"), QRect(328, 120, 33, 12));
     lblDate->hide();
     lblSTB = MakeValueLabel(Tank, QStringLiteral("lblSTB"), QRect(8, 152, 185, RowHeight),
-                            QStringLiteral("「ばすぽう」からのメッセージ：あんまり真に受けないように"));
+                            tr("「ばすぽう」からのメッセージ：あんまり真に受けないように"));
     lblSTB->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     lblSTB->setTextFormat(Qt::PlainText);  // the fish's name comes from the user
     lblSTB->setIndent(4);
     lblStress = MakeValueLabel(Tank, QStringLiteral("lblStress"), QRect(256, 152, 49, RowHeight),
-                               QStringLiteral("ストレス：小さい程良い。すなわちマイナスの方がよい。"));
+                               tr("ストレス：小さい程良い。すなわちマイナスの方がよい。"));
     lblGENKI = MakeValueLabel(Tank, QStringLiteral("lblGENKI"), QRect(200, 152, 49, RowHeight),
-                              QStringLiteral("元気度：大きいほど良い。"));
+                              tr("元気度：大きいほど良い。"));
     lblWater = MakeValueLabel(Tank, QStringLiteral("lblWater"), QRect(312, 152, 45, RowHeight),
-                              QStringLiteral("水の汚濁度：小さいほど良い。"));
+                              tr("水の汚濁度：小さいほど良い。"));
     imgFood = MakeLabel(Tank, {}, QRect(128, 48, 32, 32));
     imgFood->hide();
 
@@ -130,52 +130,52 @@ void frmMain::CreateControls()
 
 void frmMain::CreateMenus()
 {
-    mnuFile = menuBar()->addMenu(QStringLiteral("ﾌｧｲﾙ(&F)"));
-    mnuFileNew = AddItem(mnuFile, QStringLiteral("新たに飼育(&N)..."));
-    mnuFileSave = AddItem(mnuFile, QStringLiteral("水槽のお引っ越し(&M)..."));
+    mnuFile = menuBar()->addMenu(tr("ﾌｧｲﾙ(&F)"));
+    mnuFileNew = AddItem(mnuFile, tr("新たに飼育(&N)..."));
+    mnuFileSave = AddItem(mnuFile, tr("水槽のお引っ越し(&M)..."));
     mnuFile->addSeparator();
-    mnuFileExit = AddItem(mnuFile, QStringLiteral("終了(&X)..."));
+    mnuFileExit = AddItem(mnuFile, tr("終了(&X)..."));
 
-    mnuCare = menuBar()->addMenu(QStringLiteral("世話(&C)"));
-    mnuCareFood = AddItem(mnuCare, QStringLiteral("餌をあげる(&F)..."), QKeySequence(Qt::CTRL | Qt::Key_F));
-    mnuCareWater = AddItem(mnuCare, QStringLiteral("水の交換(&W)..."), QKeySequence(Qt::CTRL | Qt::Key_W));
-    mnuCareTalk = AddItem(mnuCare, QStringLiteral("お話(&T)"), QKeySequence(Qt::CTRL | Qt::Key_T));
-    mnuCareJanken = AddItem(mnuCare, QStringLiteral("ジャンケン(&J)"), QKeySequence(Qt::CTRL | Qt::Key_J));
-    mnuCareAutoFoods = AddItem(mnuCare, QStringLiteral("自動給餌機(&A)..."));
+    mnuCare = menuBar()->addMenu(tr("世話(&C)"));
+    mnuCareFood = AddItem(mnuCare, tr("餌をあげる(&F)..."), QKeySequence(Qt::CTRL | Qt::Key_F));
+    mnuCareWater = AddItem(mnuCare, tr("水の交換(&W)..."), QKeySequence(Qt::CTRL | Qt::Key_W));
+    mnuCareTalk = AddItem(mnuCare, tr("お話(&T)"), QKeySequence(Qt::CTRL | Qt::Key_T));
+    mnuCareJanken = AddItem(mnuCare, tr("ジャンケン(&J)"), QKeySequence(Qt::CTRL | Qt::Key_J));
+    mnuCareAutoFoods = AddItem(mnuCare, tr("自動給餌機(&A)..."));
     mnuCare->addSeparator();
-    mnuCarePicture = AddItem(mnuCare, QStringLiteral("写真撮影(&P)..."));
-    mnuCarePictureView = AddItem(mnuCare, QStringLiteral("アルバム(&V)..."));
+    mnuCarePicture = AddItem(mnuCare, tr("写真撮影(&P)..."));
+    mnuCarePictureView = AddItem(mnuCare, tr("アルバム(&V)..."));
     mnuCare->addSeparator();
-    mnuCareLook = AddItem(mnuCare, QStringLiteral("様子を見る(&L)..."), QKeySequence(Qt::CTRL | Qt::Key_L));
+    mnuCareLook = AddItem(mnuCare, tr("様子を見る(&L)..."), QKeySequence(Qt::CTRL | Qt::Key_L));
     // Care comes with its own windows, which switch their items on.
     for (QAction* item : {mnuCareFood, mnuCareWater, mnuCareTalk, mnuCareJanken, mnuCareAutoFoods, mnuCarePicture,
                           mnuCarePictureView, mnuCareLook}) {
         item->setEnabled(false);
     }
 
-    mnuOption = menuBar()->addMenu(QStringLiteral("ｵﾌﾟｼｮﾝ(&O)"));
-    mnuOptionPic = AddItem(mnuOption, QStringLiteral("バックスクリーン(&S)..."));
+    mnuOption = menuBar()->addMenu(tr("ｵﾌﾟｼｮﾝ(&O)"));
+    mnuOptionPic = AddItem(mnuOption, tr("バックスクリーン(&S)..."));
     mnuOptionPic->setEnabled(false);  // until the picture chooser is attached
-    mnuOptionAcc = AddItem(mnuOption, QStringLiteral("アクセサリ(&A)..."));
+    mnuOptionAcc = AddItem(mnuOption, tr("アクセサリ(&A)..."));
     mnuOptionAcc->setVisible(false);
     mnuOptionAcc->setEnabled(false);
-    mnuOptionTop = AddItem(mnuOption, QStringLiteral("常に手前に表示(&T)"));
-    mnuOptionMsg = AddItem(mnuOption, QStringLiteral("メッセージを表示する(&M)"));
-    mnuOptionTray = AddItem(mnuOption, QStringLiteral("最小化はタスクトレイへ(&I)"));
+    mnuOptionTop = AddItem(mnuOption, tr("常に手前に表示(&T)"));
+    mnuOptionMsg = AddItem(mnuOption, tr("メッセージを表示する(&M)"));
+    mnuOptionTray = AddItem(mnuOption, tr("最小化はタスクトレイへ(&I)"));
     for (QAction* item : {mnuOptionTop, mnuOptionMsg, mnuOptionTray}) {
         item->setCheckable(true);
     }
 
-    mnuHelp = menuBar()->addMenu(QStringLiteral("ﾍﾙﾌﾟ(&H)"));
-    mnuHelpHelp = AddItem(mnuHelp, QStringLiteral("ﾍﾙﾌﾟ(&H)"));
+    mnuHelp = menuBar()->addMenu(tr("ﾍﾙﾌﾟ(&H)"));
+    mnuHelpHelp = AddItem(mnuHelp, tr("ﾍﾙﾌﾟ(&H)"));
     mnuHelp->addSeparator();
-    mnuHelpInternet = mnuHelp->addMenu(QStringLiteral("ｲﾝﾀｰﾈｯﾄ"));
-    mnuHelpIntAcc[0] = AddItem(mnuHelpInternet, QStringLiteral("作者にメールを出す(&M)"));
-    mnuHelpIntAcc[1] = AddItem(mnuHelpInternet, QStringLiteral("『オスケペディア』にアクセス(&H)"));
-    mnuHelpIntAcc[2] = AddItem(mnuHelpInternet, QStringLiteral("『OSKE'S Program Library』にアクセス(&P)"));
+    mnuHelpInternet = mnuHelp->addMenu(tr("ｲﾝﾀｰﾈｯﾄ"));
+    mnuHelpIntAcc[0] = AddItem(mnuHelpInternet, tr("作者にメールを出す(&M)"));
+    mnuHelpIntAcc[1] = AddItem(mnuHelpInternet, tr("『オスケペディア』にアクセス(&H)"));
+    mnuHelpIntAcc[2] = AddItem(mnuHelpInternet, tr("『OSKE'S Program Library』にアクセス(&P)"));
     mnuHelpIntAcc[1]->setEnabled(false);
     mnuHelp->addSeparator();
-    mnuHelpAbout = AddItem(mnuHelp, QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報(&A)..."));
+    mnuHelpAbout = AddItem(mnuHelp, tr("ﾊﾞｰｼﾞｮﾝ情報(&A)..."));
     mnuHelpAbout->setEnabled(false);  // until the about box is attached
 
     connect(mnuFileNew, &QAction::triggered, this, &frmMain::mnuFileNew_Click);

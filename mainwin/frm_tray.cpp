@@ -15,8 +15,8 @@
 
 namespace {
 
-const QString PutAway = QStringLiteral("タスクトレイに入れる(&T)");
-const QString TakeOut = QStringLiteral("タスクトレイから出す(&T)");
+const char* const PutAway = QT_TRANSLATE_NOOP("frmTray", "タスクトレイに入れる(&T)");
+const char* const TakeOut = QT_TRANSLATE_NOOP("frmTray", "タスクトレイから出す(&T)");
 
 // Tips may be read as markup; a name such as "<b>x</b>" must show as typed.
 QString PlainTip(const QString& text)
@@ -54,10 +54,10 @@ QString TrayValuesTip(const PetRecord& pet)
 frmTray::frmTray(frmMain& main, Vaspo& model, QObject* parent) : QObject(parent), main_(main), model_(model)
 {
     Available = [this] { return DesktopArea(); };
-    mnuVaspo = new QMenu(QStringLiteral("ばすぽう"));
-    mnuTray = mnuVaspo->addAction(PutAway);
+    mnuVaspo = new QMenu(tr("ばすぽう"));
+    mnuTray = mnuVaspo->addAction(tr(PutAway));
     mnuVaspo->addSeparator();
-    mnuExit = mnuVaspo->addAction(QStringLiteral("ばすぽうの終了(&X)..."));
+    mnuExit = mnuVaspo->addAction(tr("ばすぽうの終了(&X)..."));
     mnuVaspo->setDefaultAction(mnuTray);
     connect(mnuTray, &QAction::triggered, this, &frmTray::mnuTray_Click);
     connect(mnuExit, &QAction::triggered, this, &frmTray::mnuExit_Click);
@@ -106,9 +106,9 @@ void frmTray::Form_Load()
 {
     Form_Unload();
     TrayHidden = 0;
-    mnuTray->setText(PutAway);
+    mnuTray->setText(tr(PutAway));
     loaded_ = true;
-    ShowTip(QStringLiteral("ばすぽう - ") + model_.pet.FishName);
+    ShowTip(tr("ばすぽう - %1").arg(model_.pet.FishName));
     if (item_) {
         item_->SetIcon(main_.ImgVaspoL[model_.pet.Sex].toImage());
         item_->Show();
@@ -201,7 +201,7 @@ void frmTray::ShowTip(const QString& tip)
 
 void frmTray::ShowHiddenCaption()
 {
-    mnuTray->setText(TakeOut);
+    mnuTray->setText(tr(TakeOut));
 }
 
 void frmTray::Icon_Activated(QSystemTrayIcon::ActivationReason reason)
@@ -264,7 +264,7 @@ void frmTray::mnuTray_Click()
     if (main_.isMinimized() || TrayHidden == 1) {
         BringBackTank();
     } else {
-        mnuTray->setText(TakeOut);
+        mnuTray->setText(tr(TakeOut));
         main_.hide();
         TrayHidden = 1;
     }
@@ -272,7 +272,7 @@ void frmTray::mnuTray_Click()
 
 void frmTray::BringBackTank()
 {
-    mnuTray->setText(PutAway);
+    mnuTray->setText(tr(PutAway));
     main_.showNormal();
     main_.raise();
     main_.activateWindow();

@@ -1,6 +1,7 @@
 // The file, option and help menus.
 #include <QAction>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QScreen>
@@ -19,15 +20,17 @@
 
 void frmMain::mnuFileNew_Click()
 {
-    const QString first = model_.pet.FishName + QStringLiteral("を海に帰します。\n") +
-                          QStringLiteral("新しい「ばすぽう」を飼育し始めます。\n") +
-                          QStringLiteral("現在のデータは削除されます。\n") + QStringLiteral("よろしいですか？");
-    if (model_.Message(first, QStringLiteral("新たに飼育"), MsgIcon::Question, MsgButtons::YesNo, MsgAnswer::No) !=
+    const QString first = tr("%1を海に帰します。\n"
+                             "新しい「ばすぽう」を飼育し始めます。\n"
+                             "現在のデータは削除されます。\n"
+                             "よろしいですか？")
+                              .arg(model_.pet.FishName);
+    if (model_.Message(first, tr("新たに飼育"), MsgIcon::Question, MsgButtons::YesNo, MsgAnswer::No) !=
         MsgAnswer::Yes) {
         return;
     }
-    if (model_.Message(QStringLiteral("現在のデータは二度と復活できません。\n本当によろしいですか？"),
-                       QStringLiteral("新たに飼育・最終確認"), MsgIcon::Question, MsgButtons::YesNo,
+    if (model_.Message(tr("現在のデータは二度と復活できません。\n本当によろしいですか？"),
+                       tr("新たに飼育・最終確認"), MsgIcon::Question, MsgButtons::YesNo,
                        MsgAnswer::No) != MsgAnswer::Yes) {
         return;
     }
@@ -48,22 +51,25 @@ void frmMain::mnuFileNew_Click()
 
 void frmMain::mnuFileSave_Click()
 {
-    const QString title = QStringLiteral("お引っ越し");
-    if (model_.Message(QStringLiteral("水槽のお引っ越しをしますか？"), title, MsgIcon::Question, MsgButtons::YesNo) !=
+    const QString title = tr("お引っ越し");
+    if (model_.Message(tr("水槽のお引っ越しをしますか？"), title, MsgIcon::Question, MsgButtons::YesNo) !=
         MsgAnswer::Yes) {
         return;
     }
     const QString file = QDir::toNativeSeparators(model_.MoveFilePath);
     if (!model_.PackTank()) {
-        model_.Message(file + QStringLiteral("に書き込めなかったので、引っ越しをやめました。\n") +
-                           QStringLiteral("ばすぽうは今までどおりここにいます。"),
+        model_.Message(tr("%1に書き込めなかったので、引っ越しをやめました。\n"
+                          "ばすぽうは今までどおりここにいます。")
+                           .arg(file),
                        title, MsgIcon::Critical);
         return;
     }
-    model_.Message(QStringLiteral("引っ越しの準備ができました！\n") + file + QStringLiteral("に梱包しました。\n") +
-                       QStringLiteral("このファイルを引っ越す場所（パソコン）にいれて下さい。\n") +
-                       QStringLiteral("詳しくは、ヘルプファイルをご覧下さい。"),
-                   QStringLiteral("引っ越し準備完了！"), MsgIcon::Information);
+    model_.Message(tr("引っ越しの準備ができました！\n"
+                      "%1に梱包しました。\n"
+                      "このファイルを引っ越す場所（パソコン）にいれて下さい。\n"
+                      "詳しくは、ヘルプファイルをご覧下さい。")
+                       .arg(file),
+                   tr("引っ越し準備完了！"), MsgIcon::Information);
     model_.EndProgram();
 }
 
@@ -92,14 +98,19 @@ void frmMain::mnuHelpHelp_Click()
     if (!help_) {
         help_ = new QTextBrowser(this);
         help_->setWindowFlag(Qt::Window);
-        help_->setWindowTitle(QStringLiteral("ばすぽう ヘルプ"));
+        help_->setWindowTitle(tr("ばすぽう ヘルプ"));
         help_->setOpenExternalLinks(true);
         help_->resize(560, 600);
     }
-    // The help beside the program wins; the copy built in serves when it
-    // has gone missing.
-    const QString beside = FindFileIgnoringCase(model_.HelpFile);
-    const QUrl source = beside.isEmpty() ? QUrl(QStringLiteral("qrc:/VASPO.HLP")) : QUrl::fromLocalFile(beside);
+    // The help of the interface's language (its file name is translated with the texts), beside
+    // the program first; the copy built in serves when it has gone missing. A language without a
+    // help of its own shows the Japanese one.
+    QString name = tr("VASPO.HLP", "file name of the help in this language");
+    if (!QFile::exists(QStringLiteral(":/") + name)) {
+        name = vaspo::HelpFileName;
+    }
+    const QString beside = FindFileIgnoringCase(QFileInfo(model_.HelpFile).dir().filePath(name));
+    const QUrl source = beside.isEmpty() ? QUrl(QStringLiteral("qrc:/") + name) : QUrl::fromLocalFile(beside);
     help_->setSource(source, QTextDocument::HtmlResource);
     help_->show();
     help_->raise();

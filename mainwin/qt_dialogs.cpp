@@ -70,14 +70,14 @@ MsgAnswer QtDialogs::MsgBox(const MsgRequest& request)
     MsgAnswer answer = MsgAnswer::Ok;
     if (request.buttons == MsgButtons::YesNo) {
         // Y and N answer, as on every Japanese desktop.
-        QPushButton* yes = box.addButton(QStringLiteral("はい(&Y)"), QMessageBox::YesRole);
-        QPushButton* no = box.addButton(QStringLiteral("いいえ(&N)"), QMessageBox::NoRole);
+        QPushButton* yes = box.addButton(QCoreApplication::translate("QtDialogs", "はい(&Y)"), QMessageBox::YesRole);
+        QPushButton* no = box.addButton(QCoreApplication::translate("QtDialogs", "いいえ(&N)"), QMessageBox::NoRole);
         box.setDefaultButton(request.defaultButton == MsgAnswer::No ? no : yes);
         box.setEscapeButton(no);
         box.exec();
         answer = box.clickedButton() == yes ? MsgAnswer::Yes : MsgAnswer::No;
     } else {
-        QPushButton* ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+        QPushButton* ok = box.addButton(QCoreApplication::translate("QtDialogs", "OK"), QMessageBox::AcceptRole);
         box.setDefaultButton(ok);
         box.setEscapeButton(ok);
         box.exec();
@@ -96,8 +96,8 @@ QString QtDialogs::InputBox(const QString& prompt, const QString& title, const Q
     dialog.setWindowTitle(title);
     dialog.setLabelText(prompt);
     dialog.setTextValue(defaultText);
-    dialog.setOkButtonText(QStringLiteral("OK"));
-    dialog.setCancelButtonText(QStringLiteral("キャンセル"));
+    dialog.setOkButtonText(QCoreApplication::translate("QtDialogs", "OK"));
+    dialog.setCancelButtonText(QCoreApplication::translate("QtDialogs", "キャンセル"));
     if (dialog.exec() != QDialog::Accepted) {
         return {};
     }

@@ -1,4 +1,5 @@
 // Feeding, changing the water, the automatic feeder and the status view.
+#include <QCoreApplication>
 #include <QLocale>
 #include <cmath>
 
@@ -15,15 +16,15 @@ int Int(double value)
 struct Fortune {
     int lastDraw;  // rows hold the draws up to this one
     qint16 v;
-    const char16_t* text;
+    const char* text;
 };
 
 const Fortune Fortunes[] = {
-    {1, -4, u"もうダメかもしれない。大凶"},
-    {6, -3, u"チョット不幸な、凶"},
-    {13, 2, u"まずます。小吉"},
-    {18, 3, u"良いことあるかな？中吉"},
-    {20, 4, u"今日はラッキー。大吉"},
+    {1, -4, QT_TRANSLATE_NOOP("Fortune", "もうダメかもしれない。大凶")},
+    {6, -3, QT_TRANSLATE_NOOP("Fortune", "チョット不幸な、凶")},
+    {13, 2, QT_TRANSLATE_NOOP("Fortune", "まずます。小吉")},
+    {18, 3, QT_TRANSLATE_NOOP("Fortune", "良いことあるかな？中吉")},
+    {20, 4, QT_TRANSLATE_NOOP("Fortune", "今日はラッキー。大吉")},
 };
 
 }  // namespace
@@ -66,7 +67,7 @@ void Vaspo::Feed(int kind, int qty, const CareScene& scene)
             ++row;
         }
         v = row->v;
-        ShowPetMessage(QString::fromUtf16(row->text), QStringLiteral("占い謎エサ"));
+        ShowPetMessage(QCoreApplication::translate("Fortune", row->text), tr("占い謎エサ"));
     } else {
         v = qint16(Int(random_.Rnd() * (qty + 2)));
     }
@@ -79,12 +80,12 @@ void Vaspo::Feed(int kind, int qty, const CareScene& scene)
         ChangeStress(v);
         DailyUpdate(2);
         --v;
-        SetStatusLine(QStringLiteral("餌を残しちゃった"));
+        SetStatusLine(tr("餌を残しちゃった"));
         scene.pause(1000);
     } else {
         ChangeStress(qint16(-v));
         ++v;
-        SetStatusLine(QStringLiteral("おいしかったなぁ...."));
+        SetStatusLine(tr("おいしかったなぁ...."));
     }
     ChangeEnergy(v);
     StatusTicks = 0;
@@ -109,7 +110,7 @@ void Vaspo::ChangeWater(int n, const CareScene& scene)
     ChangeEnergy(qint16(-m));
     ChangeStress(qint16(-RoundHalfEven(n / 5.0)));
     pet.WaterDay = DayNumber();
-    SetStatusLine(QStringLiteral("水を交換しました"));
+    SetStatusLine(tr("水を交換しました"));
     StatusTicks = 0;
     careUnderWay_ = false;
     SaveNow();
@@ -138,8 +139,8 @@ void Vaspo::SetFeeder(int days)
 {
     pet.AutoFoods = qint16(days);
     pet.AutoFoodDay = DayNumber();
-    ShowPetMessage(QStringLiteral("明日から") + QString::number(pet.AutoFoods) + QStringLiteral("日間、餌を自動であげます"),
-                   QStringLiteral("自動給餌機始動"));
+    ShowPetMessage(tr("明日から%1日間、餌を自動であげます").arg(pet.AutoFoods),
+                   tr("自動給餌機始動"));
     SaveNow();
 }
 
@@ -160,13 +161,13 @@ QString Vaspo::StatusReport(const QString& dateSeparator) const
                                                       dateSeparator + QStringLiteral("dd"));
     const qint32 today = DayNumber();
     return QStringList{
-        QStringLiteral("今日の日付: ") + date,
-        QStringLiteral("飼育日数: ") + QString::number(DaysKept()) + QStringLiteral("日"),
-        QStringLiteral("最後に餌をあげた日: ") + QString::number(qint64(today) - pet.EatFood) + QStringLiteral("日前"),
-        QStringLiteral("今日あげた餌の回数: ") + QString::number(pet.EatFoods) + QStringLiteral("回"),
-        QStringLiteral("元気度: ") + EnergyFigure(pet.Speed) + QStringLiteral("%"),
-        QStringLiteral("ストレス: ") + QString::number(pet.Stress),
-        QStringLiteral("水質汚濁: ") + PollutionFigure(pet.WaterConc) + QStringLiteral("%"),
+        tr("今日の日付: %1").arg(date),
+        tr("飼育日数: %1日").arg(DaysKept()),
+        tr("最後に餌をあげた日: %1日前").arg(qint64(today) - pet.EatFood),
+        tr("今日あげた餌の回数: %1回").arg(pet.EatFoods),
+        tr("元気度: %1%").arg(EnergyFigure(pet.Speed)),
+        tr("ストレス: %1").arg(pet.Stress),
+        tr("水質汚濁: %1%").arg(PollutionFigure(pet.WaterConc)),
     }
         .join(QLatin1Char('\n'));
 }

@@ -35,9 +35,11 @@ void Vaspo::PetDies()
                        HistoryBlock(pet, clock_.Now().date(), DayNumber()));
     registry_.DeleteRegKey(vaspo::KeyParent, vaspo::KeyName);
     NoSave = 1;
-    Message(QStringLiteral("きちんと世話をしないので、 ") + pet.FishName + QStringLiteral(" は、死んじゃいました....\n") +
-                QStringLiteral("可哀想なことをしました。\n") + QStringLiteral("新しく飼育したいときは再起動して下さい。"),
-            QStringLiteral("死んじゃいました"), MsgIcon::Critical);
+    Message(tr("きちんと世話をしないので、 %1 は、死んじゃいました....\n"
+               "可哀想なことをしました。\n"
+               "新しく飼育したいときは再起動して下さい。")
+                .arg(pet.FishName),
+            tr("死んじゃいました"), MsgIcon::Critical);
     if (main_) {
         main_->Unload();  // nothing to save, so it closes now
     }
@@ -46,7 +48,7 @@ void Vaspo::PetDies()
 
 void Vaspo::ConfirmExit()
 {
-    if (Message(QStringLiteral("「ばすぽう」を終了しますか？"), QStringLiteral("ばすぽうの終了"), MsgIcon::Question,
+    if (Message(tr("「ばすぽう」を終了しますか？"), tr("ばすぽうの終了"), MsgIcon::Question,
                 MsgButtons::YesNo) != MsgAnswer::Yes) {
         return;
     }

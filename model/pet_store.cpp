@@ -58,8 +58,8 @@ void Vaspo::CheckStore()
     const QString where = QDir::toNativeSeparators(health.location);
     if (!health.readable) {
         // Starting anew here would be the fish's end; the file is not touched.
-        Message(where + QStringLiteral("\nを読めないので、ばすぽうを始められません。\nファイルの読み取りの権限を確かめて下さい。"),
-                QStringLiteral("設定を読めません"), MsgIcon::Critical);
+        Message(tr("%1\nを読めないので、ばすぽうを始められません。\nファイルの読み取りの権限を確かめて下さい。").arg(where),
+                tr("設定を読めません"), MsgIcon::Critical);
         EndProgram();
     }
     if (health.broken) {
@@ -67,14 +67,14 @@ void Vaspo::CheckStore()
         if (!copy.isEmpty()) {
             registry_.DeleteRegKey(vaspo::KeyParent, vaspo::KeyName);
         }
-        Message(where + QStringLiteral("\nが壊れていて、ばすぽうを読み出せませんでした。\n") +
-                    (copy.isEmpty() ? QString() : QDir::toNativeSeparators(copy) + QStringLiteral("\nとして残して、")) +
-                    QStringLiteral("新しく飼い始めます。"),
-                QStringLiteral("設定が壊れています"), MsgIcon::Exclamation);
+        Message(copy.isEmpty() ? tr("%1\nが壊れていて、ばすぽうを読み出せませんでした。\n新しく飼い始めます。").arg(where)
+                               : tr("%1\nが壊れていて、ばすぽうを読み出せませんでした。\n%2\nとして残して、新しく飼い始めます。")
+                                     .arg(where, QDir::toNativeSeparators(copy)),
+                tr("設定が壊れています"), MsgIcon::Exclamation);
     }
     if (!health.writable) {
-        Message(where + QStringLiteral("\nに書き込めないので、このままでは世話をしても保存されません。"),
-                QStringLiteral("設定を保存できません"), MsgIcon::Exclamation);
+        Message(tr("%1\nに書き込めないので、このままでは世話をしても保存されません。").arg(where),
+                tr("設定を保存できません"), MsgIcon::Exclamation);
     }
 }
 
@@ -219,7 +219,7 @@ void Vaspo::ImportMoveFile()
     if (found.isEmpty()) {
         return;
     }
-    const QString title = QStringLiteral("水槽のお引っ越し");
+    const QString title = tr("水槽のお引っ越し");
     QFile file;
     std::optional<MovedFish> moved;
     if (OpenRegularFile(file, found)) {
@@ -227,12 +227,12 @@ void Vaspo::ImportMoveFile()
         file.close();
     }
     if (!moved) {
-        Message(QStringLiteral("VASPO.MNBが読めないので、引っ越しはしませんでした。\n"
-                               "ファイルはそのまま残して、今までの水槽で始めます。"),
+        Message(tr("VASPO.MNBが読めないので、引っ越しはしませんでした。\n"
+                   "ファイルはそのまま残して、今までの水槽で始めます。"),
                 title, MsgIcon::Critical);
         return;
     }
-    Message(QStringLiteral("VASPO.MNBがあるので、水槽をここに引っ越します"), title, MsgIcon::Information);
+    Message(tr("VASPO.MNBがあるので、水槽をここに引っ越します"), title, MsgIcon::Information);
     const PetRecord before = pet;
     TakeOver(pet, *moved);
 
@@ -243,17 +243,16 @@ void Vaspo::ImportMoveFile()
         // Not taken over at all: kept only in memory, it would be saved at
         // the end and then taken over a second time from the kept file.
         pet = before;
-        Message(QStringLiteral("引っ越したばすぽうを保存できなかったので、") + shown +
-                    QStringLiteral("は残しておきます。\n今までの水槽で始めます。"),
+        Message(tr("引っ越したばすぽうを保存できなかったので、%1は残しておきます。\n今までの水槽で始めます。").arg(shown),
                 title, MsgIcon::Exclamation);
         return;
     }
     if (!QFile::remove(found)) {
-        Message(shown + QStringLiteral("を削除できませんでした。\n次の起動でまた引っ越さないよう、削除して下さい。"),
+        Message(tr("%1を削除できませんでした。\n次の起動でまた引っ越さないよう、削除して下さい。").arg(shown),
                 title, MsgIcon::Exclamation);
         return;
     }
-    Message(QDir::toNativeSeparators(named) + QStringLiteral("は削除されました"), QStringLiteral("引っ越しました！"),
+    Message(tr("%1は削除されました").arg(QDir::toNativeSeparators(named)), tr("引っ越しました！"),
             MsgIcon::Information);
 }
 

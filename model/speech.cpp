@@ -1,3 +1,4 @@
+#include <QCoreApplication>
 #include <QDateTime>
 #include <cmath>
 
@@ -5,42 +6,47 @@
 
 namespace {
 
-const char16_t* const FixedLines[] = {
-    u"つまんないなぁ..",
-    u"仕事はやめて、遊ぼうよ！",
-    u"がんばってる？",
-    u"元気？",
-    u"私はまずまずよ",
-    u"暇だね",
-    u"今日の天気はどう？",
-    u"明日は晴れるかなぁ？",
-    u"仕事をやめて、飲みに行こう！",
-    u"遊びに行こうよ",
-    u"ストレスがたまるとダメなの",
-    u"今日も元気いっぱい！",
-    u"御意見・御感想は、掲示板に書いてね",
-    u"たまには作者に感想のメールでも送ってね",
-    u"疲れてきたかな",
-    u"すごく気持ちがいいなぁ...",
-    u"いつまでも可愛がってね",
-    u"一緒に泳げたらいいのにね",
-    u"お母さんはどこにいるんだろう",
-    u"今日のご飯は何だろう",
-    u"ほんとうのバスポウは飼育が難しいらしいよ",
-    u"エサによって元気度の回復は違うんだ",
-    u"エサの量も気をつけてね",
-    u"ストレスは、数字が大きくなるほどたまっているんだ",
-    u"ストレスがマイナスだと幸せだな",
-    u"今日が良い一日であればいいね",
-    u"コンピュータって楽しい？",
-    u"今日の予定はどんな感じ？",
-    u"今日はどこにも出かけないの？",
-    u"もっともっと大きくなりたい！",
-    u"ココにでるメッセージを全部信じちゃダメだよ",
-    u"エビが食べたいなぁ",
-    u"イカが食べたいなぁ",
-    u"クラゲが食べたいなぁ",
-    u"楽しいなぁ！",
+QString Said(const char* text)
+{
+    return QCoreApplication::translate("Speech", text);
+}
+
+const char* const FixedLines[] = {
+    QT_TRANSLATE_NOOP("Speech", "つまんないなぁ.."),
+    QT_TRANSLATE_NOOP("Speech", "仕事はやめて、遊ぼうよ！"),
+    QT_TRANSLATE_NOOP("Speech", "がんばってる？"),
+    QT_TRANSLATE_NOOP("Speech", "元気？"),
+    QT_TRANSLATE_NOOP("Speech", "私はまずまずよ"),
+    QT_TRANSLATE_NOOP("Speech", "暇だね"),
+    QT_TRANSLATE_NOOP("Speech", "今日の天気はどう？"),
+    QT_TRANSLATE_NOOP("Speech", "明日は晴れるかなぁ？"),
+    QT_TRANSLATE_NOOP("Speech", "仕事をやめて、飲みに行こう！"),
+    QT_TRANSLATE_NOOP("Speech", "遊びに行こうよ"),
+    QT_TRANSLATE_NOOP("Speech", "ストレスがたまるとダメなの"),
+    QT_TRANSLATE_NOOP("Speech", "今日も元気いっぱい！"),
+    QT_TRANSLATE_NOOP("Speech", "御意見・御感想は、掲示板に書いてね"),
+    QT_TRANSLATE_NOOP("Speech", "たまには作者に感想のメールでも送ってね"),
+    QT_TRANSLATE_NOOP("Speech", "疲れてきたかな"),
+    QT_TRANSLATE_NOOP("Speech", "すごく気持ちがいいなぁ..."),
+    QT_TRANSLATE_NOOP("Speech", "いつまでも可愛がってね"),
+    QT_TRANSLATE_NOOP("Speech", "一緒に泳げたらいいのにね"),
+    QT_TRANSLATE_NOOP("Speech", "お母さんはどこにいるんだろう"),
+    QT_TRANSLATE_NOOP("Speech", "今日のご飯は何だろう"),
+    QT_TRANSLATE_NOOP("Speech", "ほんとうのバスポウは飼育が難しいらしいよ"),
+    QT_TRANSLATE_NOOP("Speech", "エサによって元気度の回復は違うんだ"),
+    QT_TRANSLATE_NOOP("Speech", "エサの量も気をつけてね"),
+    QT_TRANSLATE_NOOP("Speech", "ストレスは、数字が大きくなるほどたまっているんだ"),
+    QT_TRANSLATE_NOOP("Speech", "ストレスがマイナスだと幸せだな"),
+    QT_TRANSLATE_NOOP("Speech", "今日が良い一日であればいいね"),
+    QT_TRANSLATE_NOOP("Speech", "コンピュータって楽しい？"),
+    QT_TRANSLATE_NOOP("Speech", "今日の予定はどんな感じ？"),
+    QT_TRANSLATE_NOOP("Speech", "今日はどこにも出かけないの？"),
+    QT_TRANSLATE_NOOP("Speech", "もっともっと大きくなりたい！"),
+    QT_TRANSLATE_NOOP("Speech", "ココにでるメッセージを全部信じちゃダメだよ"),
+    QT_TRANSLATE_NOOP("Speech", "エビが食べたいなぁ"),
+    QT_TRANSLATE_NOOP("Speech", "イカが食べたいなぁ"),
+    QT_TRANSLATE_NOOP("Speech", "クラゲが食べたいなぁ"),
+    QT_TRANSLATE_NOOP("Speech", "楽しいなぁ！"),
 };
 constexpr int FirstFixedSlot = 11;
 constexpr int LastDrawnSlot = 45;
@@ -49,58 +55,58 @@ QString HungerLine(int hour, qint16 eatFoods)
 {
     const bool hungry = eatFoods <= 1;
     if (hour <= 10) {
-        return hungry ? QStringLiteral("おなかがすいたよぉ...") : QStringLiteral("まだ、ご飯は食べれるよ");
+        return hungry ? QCoreApplication::translate("Speech", "おなかがすいたよぉ...") : QCoreApplication::translate("Speech", "まだ、ご飯は食べれるよ");
     }
     if (hour <= 17) {
-        return hungry ? QStringLiteral("おなかがへって死にそうだ....") : QStringLiteral("おなかが減ってきた....");
+        return hungry ? QCoreApplication::translate("Speech", "おなかがへって死にそうだ....") : QCoreApplication::translate("Speech", "おなかが減ってきた....");
     }
-    return hungry ? QStringLiteral("ご飯がないと死んじゃうよ") : QStringLiteral("そろそろご飯が欲しいなぁ。");
+    return hungry ? QCoreApplication::translate("Speech", "ご飯がないと死んじゃうよ") : QCoreApplication::translate("Speech", "そろそろご飯が欲しいなぁ。");
 }
 
 QString GreetingLine(int hour)
 {
     if (hour <= 4) {
-        return QStringLiteral("ずいぶん、お仕事熱心ですね。もう寝たら？");
+        return QCoreApplication::translate("Speech", "ずいぶん、お仕事熱心ですね。もう寝たら？");
     }
     if (hour <= 8) {
-        return QStringLiteral("朝早くから、ご苦労様です");
+        return QCoreApplication::translate("Speech", "朝早くから、ご苦労様です");
     }
     if (hour <= 11) {
-        return QStringLiteral("今日も一日がんばりましょう！");
+        return QCoreApplication::translate("Speech", "今日も一日がんばりましょう！");
     }
     if (hour == 12) {
-        return QStringLiteral("お昼ですね。ご飯が食べたいなぁ...");
+        return QCoreApplication::translate("Speech", "お昼ですね。ご飯が食べたいなぁ...");
     }
     if (hour <= 14) {
-        return QStringLiteral("３時になったら、おやつにしましょう！");
+        return QCoreApplication::translate("Speech", "３時になったら、おやつにしましょう！");
     }
     if (hour == 15) {
-        return QStringLiteral("３時ですよ。おやつにしませんか？");
+        return QCoreApplication::translate("Speech", "３時ですよ。おやつにしませんか？");
     }
     if (hour <= 18) {
-        return QStringLiteral("今日も一日ご苦労様でした。");
+        return QCoreApplication::translate("Speech", "今日も一日ご苦労様でした。");
     }
     if (hour <= 22) {
-        return QStringLiteral("もう夜ですねぇ......");
+        return QCoreApplication::translate("Speech", "もう夜ですねぇ......");
     }
-    return QStringLiteral("明日も早いんじゃないですか？もう寝ましょうよ");
+    return QCoreApplication::translate("Speech", "明日も早いんじゃないですか？もう寝ましょうよ");
 }
 
 QString MoodLine(qint16 stress)
 {
     if (stress <= -51) {
-        return QStringLiteral("かなり気分がいいなぁ....");
+        return QCoreApplication::translate("Speech", "かなり気分がいいなぁ....");
     }
     if (stress <= -1) {
-        return QStringLiteral("気分はいいよ");
+        return QCoreApplication::translate("Speech", "気分はいいよ");
     }
     if (stress == 0) {
-        return QStringLiteral("ふつう");
+        return QCoreApplication::translate("Speech", "ふつう");
     }
     if (stress <= 50) {
-        return QStringLiteral("なんか不快");
+        return QCoreApplication::translate("Speech", "なんか不快");
     }
-    return QStringLiteral("もう、イヤ！！");
+    return QCoreApplication::translate("Speech", "もう、イヤ！！");
 }
 
 // By energy percent (speed / 10): a percent between two ranges joins the
@@ -108,31 +114,31 @@ QString MoodLine(qint16 stress)
 QString ConditionLine(qint16 speed)
 {
     if (speed < 260) {
-        return QStringLiteral("調子が悪いよぉ....");
+        return QCoreApplication::translate("Speech", "調子が悪いよぉ....");
     }
     if (speed < 510) {
-        return QStringLiteral("調子はまずまず");
+        return QCoreApplication::translate("Speech", "調子はまずまず");
     }
     if (speed < 750) {
-        return QStringLiteral("調子はいいよ");
+        return QCoreApplication::translate("Speech", "調子はいいよ");
     }
     if (speed < 1000) {
-        return QStringLiteral("絶好調！");
+        return QCoreApplication::translate("Speech", "絶好調！");
     }
-    return QStringLiteral("もう、バリバリ元気！！！");
+    return QCoreApplication::translate("Speech", "もう、バリバリ元気！！！");
 }
 
 QString FeedingLine(qint16 eatFoods)
 {
     switch (eatFoods) {
     case 0:
-        return QStringLiteral("ご飯が食べたいなぁ....");
+        return QCoreApplication::translate("Speech", "ご飯が食べたいなぁ....");
     case 1:
-        return QStringLiteral("少しおなかが減ったなぁ....");
+        return QCoreApplication::translate("Speech", "少しおなかが減ったなぁ....");
     case 2:
-        return QStringLiteral("おかわり！");
+        return QCoreApplication::translate("Speech", "おかわり！");
     default:
-        return QStringLiteral("今日はもう食べられないね");
+        return QCoreApplication::translate("Speech", "今日はもう食べられないね");
     }
 }
 
@@ -156,14 +162,14 @@ QString Vaspo::SpeechLine()
     if (pet.EatFoods >= 0 && pet.EatFoods <= 3) {
         slot[4] = FeedingLine(pet.EatFoods);
     }
-    slot[5] = QStringLiteral("水質汚濁は") + PollutionFigure(pet.WaterConc) + QStringLiteral("%です。");
-    slot[6] = QStringLiteral("今日は、") + now.date().toString(QStringLiteral("yy/MM/dd")) + QStringLiteral("です");
-    slot[7] = QStringLiteral("只今の時刻は、") + now.time().toString(QStringLiteral("HH:mm")) + QStringLiteral("です");
-    slot[8] = QStringLiteral("出会ってから") + QString::number(DaysKept()) + QStringLiteral("日目だね");
-    slot[9] = QStringLiteral("ストレスは、") + QString::number(pet.Stress) + QStringLiteral("です");
-    slot[10] = QStringLiteral("元気度") + EnergyFigure(pet.Speed) + QStringLiteral("% です");
+    slot[5] = tr("水質汚濁は%1%です。").arg(PollutionFigure(pet.WaterConc));
+    slot[6] = tr("今日は、%1です").arg(now.date().toString(QStringLiteral("yy/MM/dd")));
+    slot[7] = tr("只今の時刻は、%1です").arg(now.time().toString(QStringLiteral("HH:mm")));
+    slot[8] = tr("出会ってから%1日目だね").arg(DaysKept());
+    slot[9] = tr("ストレスは、%1です").arg(pet.Stress);
+    slot[10] = tr("元気度%1% です").arg(EnergyFigure(pet.Speed));
     for (int i = FirstFixedSlot; i <= LastDrawnSlot; ++i) {
-        slot[i] = QString::fromUtf16(FixedLines[i - FirstFixedSlot]);
+        slot[i] = Said(FixedLines[i - FirstFixedSlot]);
     }
     return slot[index];
 }

@@ -5,35 +5,6 @@
 
 namespace {
 
-const QStringList UpgradeNotice{
-    QStringLiteral("バージョンアップして貰ってありがとう！"),
-    QString(),
-    QStringLiteral("★バージョンアップ情報"),
-    QStringLiteral("Ver0.31→0.32"),
-    QStringLiteral("　・2001/01/01に世話ができないバグを修正"),
-    QStringLiteral("　・その他、細かいバグなどの修正"),
-    QStringLiteral("Ver0.30→0.31"),
-    QStringLiteral("　・WindowsNT対応(したつもり)"),
-    QStringLiteral("　・「ばすぽう」と会話ができるようになった"),
-    QStringLiteral("　・「ばすぽう」とジャンケンができるようになった"),
-    QStringLiteral("　・8月と12月は7日間の自動給餌機能が可能"),
-    QStringLiteral("　・パラメーターの変化について変更"),
-    QString(),
-    QStringLiteral("これからも、ばすぽうをどうぞよろしく！"),
-};
-
-const QStringList Welcome{
-    QStringLiteral("--- ばすぽう ---"),
-    QStringLiteral("ダウンロードしていただき有り難うございます。"),
-    QStringLiteral("これは、「ばすぽう」を飼育するプログラムです。"),
-    QStringLiteral("毎日きちんとエサをあげて下さい。"),
-    QStringLiteral("そうしないと,,,,,"),
-    QStringLiteral("何はともあれ、可愛がってあげて下さいね。"),
-    QString(),
-    QStringLiteral("何かありましたら、メールや掲示板で！"),
-    QStringLiteral("どうぞ、ばすぽうをどうぞよろしく！"),
-};
-
 QString WithSeparator(QString folder)
 {
     if (!folder.endsWith(QLatin1Char('/'))) {
@@ -53,30 +24,53 @@ void Vaspo::StartProcedure(StartupHost& host)
 {
     switch (host.CheckInstance()) {
     case InstanceState::AnotherRunning:
-        Message(QStringLiteral("もう起動してるよ"), QStringLiteral("一匹で十分なの"), MsgIcon::Information);
+        Message(tr("もう起動してるよ"), tr("一匹で十分なの"), MsgIcon::Information);
         EndProgram();
     case InstanceState::NoLock:
-        Message(QStringLiteral("設定のフォルダーに書き込めないので、ばすぽうが二つ起動しても見分けられません。\n"
-                               "二つ目は起動しないで下さい。"),
-                QStringLiteral("ばすぽう"), MsgIcon::Exclamation);
+        Message(tr("設定のフォルダーに書き込めないので、ばすぽうが二つ起動しても見分けられません。\n"
+                   "二つ目は起動しないで下さい。"),
+                tr("ばすぽう"), MsgIcon::Exclamation);
         break;
     case InstanceState::Alone:
         break;
     }
     if (IsRegDelOption(host.Arguments())) {
         registry_.DeleteRegKey(vaspo::KeyParent, vaspo::KeyName);
-        Message(QStringLiteral("ばすぽうに関するレジストリをすべて削除しました。"),
-                QStringLiteral("レジストリを削除しました！"), MsgIcon::Information);
+        Message(tr("ばすぽうに関するレジストリをすべて削除しました。"),
+                tr("レジストリを削除しました！"), MsgIcon::Information);
         EndProgram();
     }
 
     CheckStore();
     const QString storedVersion = registry_.ReadRegString(vaspo::KeyPath, QStringLiteral("Version"));
     if (storedVersion.isEmpty()) {
-        Message(Welcome.join(QLatin1Char('\n')), vaspo::ProgramName + QStringLiteral(" - はじめまして！"),
+        Message(tr("--- ばすぽう ---\n"
+                   "ダウンロードしていただき有り難うございます。\n"
+                   "これは、「ばすぽう」を飼育するプログラムです。\n"
+                   "毎日きちんとエサをあげて下さい。\n"
+                   "そうしないと,,,,,\n"
+                   "何はともあれ、可愛がってあげて下さいね。\n"
+                   "\n"
+                   "何かありましたら、メールや掲示板で！\n"
+                   "どうぞ、ばすぽうをどうぞよろしく！"),
+                tr("ばすぽう - はじめまして！"),
                 MsgIcon::Information);
     } else if (storedVersion != vaspo::Version) {
-        Message(UpgradeNotice.join(QLatin1Char('\n')), vaspo::ProgramName + QStringLiteral("バージョンアップ情報"),
+        Message(tr("バージョンアップして貰ってありがとう！\n"
+                   "\n"
+                   "★バージョンアップ情報\n"
+                   "Ver0.31→0.32\n"
+                   "　・2001/01/01に世話ができないバグを修正\n"
+                   "　・その他、細かいバグなどの修正\n"
+                   "Ver0.30→0.31\n"
+                   "　・WindowsNT対応(したつもり)\n"
+                   "　・「ばすぽう」と会話ができるようになった\n"
+                   "　・「ばすぽう」とジャンケンができるようになった\n"
+                   "　・8月と12月は7日間の自動給餌機能が可能\n"
+                   "　・パラメーターの変化について変更\n"
+                   "\n"
+                   "これからも、ばすぽうをどうぞよろしく！"),
+                tr("ばすぽうバージョンアップ情報"),
                 MsgIcon::Information);
     }
 
@@ -106,8 +100,8 @@ void Vaspo::StartProcedure(StartupHost& host)
         pet.PicFileName.clear();
     }
     host.SetBackgroundPicture(picture);
-    SetStatusLine(QStringLiteral("私の名前は、") + pet.FishName + QStringLiteral("です。可愛がってね。"));
-    host.SetCaption(pet.FishName + QStringLiteral(" - ") + vaspo::ProgramName);
+    SetStatusLine(tr("私の名前は、%1です。可愛がってね。").arg(pet.FishName));
+    host.SetCaption(tr("%1 - ばすぽう").arg(pet.FishName));
     host.LoadTray();
     host.StartTimer();
     NoSave = 0;
@@ -117,17 +111,17 @@ void Vaspo::StartProcedure(StartupHost& host)
 
 void Vaspo::NameNewFish()
 {
-    const QString name = dialogs_.InputBox(QStringLiteral("名前を付けてね"), QStringLiteral("はじめまして....ばすぽう"),
-                                           QStringLiteral("ななしの権兵衛"));
+    const QString name = dialogs_.InputBox(tr("名前を付けてね"), tr("はじめまして....ばすぽう"),
+                                           tr("ななしの権兵衛"));
     if (name.isEmpty()) {
-        if (Message(QStringLiteral("飼育するのをやめますか？"), QStringLiteral("ばすぽうはお嫌い？"), MsgIcon::Question,
+        if (Message(tr("飼育するのをやめますか？"), tr("ばすぽうはお嫌い？"), MsgIcon::Question,
                     MsgButtons::YesNo) == MsgAnswer::Yes) {
             NoSave = 1;
             EndProgram();
         }
         return;
     }
-    const bool male = Message(QStringLiteral("このばすぽうはオスですか？"), QStringLiteral("ばすぽうの性別を決定します"),
+    const bool male = Message(tr("このばすぽうはオスですか？"), tr("ばすぽうの性別を決定します"),
                               MsgIcon::Question, MsgButtons::YesNo) == MsgAnswer::Yes;
     pet.Sex = male ? 0 : 1;
     pet.FishName = name;

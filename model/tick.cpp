@@ -34,7 +34,7 @@ void Vaspo::ClockTick()
         const int k = int(std::floor(random_.Rnd() * 1201));
         // At most one an hour; each tick of a quiet hour has a chance of 1 in 1201.
         if (MonologueHour != now.hour() && now.minute() == k) {
-            ShowPetMessage(SpeechLine(), pet.FishName + QStringLiteral("の独り言"));
+            ShowPetMessage(SpeechLine(), tr("%1の独り言").arg(pet.FishName));
             MonologueHour = qint16(now.hour());
         }
     }
@@ -48,7 +48,7 @@ void Vaspo::ClockTick()
 
 void Vaspo::StrokedTooMuch()
 {
-    SetStatusLine(pet.Sex == 0 ? QStringLiteral("あんまり、さわらないで。") : QStringLiteral("あんまり、さわっちゃいや～ん。"));
+    SetStatusLine(pet.Sex == 0 ? tr("あんまり、さわらないで。") : tr("あんまり、さわっちゃいや～ん。"));
     ChangeStress(2);
     ChangeEnergy(-2);
     StatusTicks = 0;

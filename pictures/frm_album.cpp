@@ -22,11 +22,11 @@ frmALBUM::frmALBUM(frmMain& main) : main_(main)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowFlags(Qt::Tool | Qt::MSWindowsFixedSizeDialogHint);
-    setWindowTitle(QStringLiteral("アルバム"));
-    QMenu* mnuFile = menuBar()->addMenu(QStringLiteral("アルバム(&A)"));
-    mnuFileDel = mnuFile->addAction(QStringLiteral("写真削除(&D)..."));
+    setWindowTitle(tr("アルバム"));
+    QMenu* mnuFile = menuBar()->addMenu(tr("アルバム(&A)"));
+    mnuFileDel = mnuFile->addAction(tr("写真削除(&D)..."));
     mnuFile->addSeparator();
-    mnuFileExit = mnuFile->addAction(QStringLiteral("終了(&E)"));
+    mnuFileExit = mnuFile->addAction(tr("終了(&E)"));
     connect(mnuFileDel, &QAction::triggered, this, &frmALBUM::mnuFileDel_Click);
     connect(mnuFileExit, &QAction::triggered, this, &frmALBUM::mnuFileExit_Click);
 
@@ -84,12 +84,12 @@ void frmALBUM::mnuFileDel_Click()
     Vaspo& model = main_.model();
     const QString path = SelectedPath();
     if (path.isEmpty()) {
-        model.Message(this, QStringLiteral("削除する写真を選択して下さい"), QStringLiteral("写真を選択して下さい"),
+        model.Message(this, tr("削除する写真を選択して下さい"), tr("写真を選択して下さい"),
                       MsgIcon::Exclamation);
         return;
     }
-    if (model.Message(this, QDir::toNativeSeparators(path) + QStringLiteral("を削除してよろしいですか"),
-                      QStringLiteral("写真を削除します"), MsgIcon::Question, MsgButtons::YesNo) != MsgAnswer::Yes) {
+    if (model.Message(this, tr("%1を削除してよろしいですか").arg(QDir::toNativeSeparators(path)),
+                      tr("写真を削除します"), MsgIcon::Question, MsgButtons::YesNo) != MsgAnswer::Yes) {
         return;
     }
     QFile::remove(path);  // one that cannot go stays in the list

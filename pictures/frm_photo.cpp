@@ -18,23 +18,23 @@ frmPhoto::frmPhoto(frmMain& main) : main_(main)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowFlags(Qt::Tool | Qt::MSWindowsFixedSizeDialogHint);
-    setWindowTitle(QStringLiteral("「ばすぽう」カメラ"));
+    setWindowTitle(tr("「ばすぽう」カメラ"));
     SetFixedClientSize(this, 7545, 4410);
 
-    cmbPhoto = new QPushButton(QStringLiteral("撮影(&O)"), this);
+    cmbPhoto = new QPushButton(tr("撮影(&O)"), this);
     cmbPhoto->setGeometry(PixelRect(120, 120, 1095, 375));
     cmbPhoto->setDefault(true);
-    cmbPhoto->setToolTip(QStringLiteral("「ばすぽう」を撮影します。\"現像\"ボタンで画像の保存。"));
-    cmbPhotoPrn = new QPushButton(QStringLiteral("現像(&P)"), this);
+    cmbPhoto->setToolTip(tr("「ばすぽう」を撮影します。\"現像\"ボタンで画像の保存。"));
+    cmbPhotoPrn = new QPushButton(tr("現像(&P)"), this);
     cmbPhotoPrn->setGeometry(PixelRect(1320, 120, 975, 375));
     cmbPhotoPrn->setEnabled(false);
     cmbPhotoPrn->setToolTip(QStringLiteral(
         "撮影した画像を「ばすぽう」のおいてあるフォルダに今日の日付のファイル名のビットマップファイルとして保存します"));
-    cmbClose = new QPushButton(QStringLiteral("終了(&X)"), this);
+    cmbClose = new QPushButton(tr("終了(&X)"), this);
     cmbClose->setGeometry(PixelRect(2400, 120, 975, 375));
-    cmbClose->setToolTip(QStringLiteral("カメラをしまいます"));
+    cmbClose->setToolTip(tr("カメラをしまいます"));
     ImgPhoto = new QLabel(this);
-    ImgPhoto->setToolTip(QStringLiteral("撮影した画像が見えます。保存は\"現像\"ボタンで。"));
+    ImgPhoto->setToolTip(tr("撮影した画像が見えます。保存は\"現像\"ボタンで。"));
     ImgPhoto->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     // The picture is the tank's outer size as it is now, and stays so.
@@ -108,7 +108,7 @@ void frmPhoto::cmbPhotoPrn_Click()
     const bool saved = file.open(QIODevice::WriteOnly) &&
                        photo_.convertToFormat(QImage::Format_RGB888).save(&file, "BMP") && file.commit();
     if (!saved) {
-        main_.model().Message(this, QDir::toNativeSeparators(path) + QStringLiteral("\nに写真を保存できませんでした。"),
+        main_.model().Message(this, tr("%1\nに写真を保存できませんでした。").arg(QDir::toNativeSeparators(path)),
                               windowTitle(), MsgIcon::Critical);
     }
 }

@@ -87,7 +87,7 @@ frmPic::frmPic(frmMain& main) : main_(main)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     UseDialogFrame(this);
-    setWindowTitle(QStringLiteral("画像の選択"));
+    setWindowTitle(tr("画像の選択"));
     SetFixedClientSize(this, 4110, 2880);
 
     drvPic = new QComboBox(this);
@@ -104,11 +104,11 @@ frmPic::frmPic(frmMain& main) : main_(main)
     pcbPic->setGeometry(PixelRect(1920, 120, 2070, 1815));
     pcbPic->setFrameShape(QFrame::Box);
     pcbPic->setAlignment(Qt::AlignLeft | Qt::AlignTop);  // natural size from the corner, clipped
-    cmdDEF = new QPushButton(QStringLiteral("画像は貼らない(&D)"), this);
+    cmdDEF = new QPushButton(tr("画像は貼らない(&D)"), this);
     cmdDEF->setGeometry(PixelRect(1920, 2040, 2055, 255));
-    cmdCancel = new QPushButton(QStringLiteral("&Cancel"), this);
+    cmdCancel = new QPushButton(tr("&Cancel"), this);
     cmdCancel->setGeometry(PixelRect(1920, 2400, 735, 375));
-    cmdOK = new QPushButton(QStringLiteral("&OK"), this);
+    cmdOK = new QPushButton(tr("&OK"), this);
     cmdOK->setGeometry(PixelRect(2760, 2400, 1215, 375));
     cmdOK->setDefault(true);
     setTabOrder(cmdOK, drvPic);

@@ -10,13 +10,13 @@ frmJanken::frmJanken(Vaspo& model) : model_(model)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     UseDialogFrame(this);
-    setWindowTitle(QStringLiteral("ばすぽうジャンケン"));
+    setWindowTitle(tr("ばすぽうジャンケン"));
     SetFixedClientSize(this, 3615, 1650);
-    lblMes = new QLabel(QStringLiteral("ばすぽうとじゃんけん対決！！"), this);
+    lblMes = new QLabel(tr("ばすぽうとじゃんけん対決！！"), this);
     lblMes->setGeometry(PixelRect(120, 120, 3375, 375));
     lblMes->setTextFormat(Qt::PlainText);
 
-    const QString captions[] = {QStringLiteral("グー"), QStringLiteral("パー"), QStringLiteral("チョキ")};
+    const QString captions[] = {tr("グー"), tr("パー"), tr("チョキ")};
     const QString pictures[] = {QStringLiteral(":/art/hand_rock.xpm"), QStringLiteral(":/art/hand_paper.xpm"),
                                 QStringLiteral(":/art/hand_scissors.xpm")};
     const QRect places[] = {PixelRect(120, 600, 1095, 975), PixelRect(1320, 600, 975, 975),
@@ -37,6 +37,6 @@ void frmJanken::cmbJanken_Click(int index)
 {
     const QString text = model_.PlayJanken(index);
     hide();
-    model_.ShowPetMessage(text, QStringLiteral("ばすぽうジャンケン"));
+    model_.ShowPetMessage(text, tr("ばすぽうジャンケン"));
     close();
 }

@@ -25,7 +25,7 @@ frmMsg::frmMsg(PlayWindows& play) : play_(play)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     UseDialogFrame(this);
-    setWindowTitle(QStringLiteral("メッセージ"));
+    setWindowTitle(tr("メッセージ"));
     SetFixedClientSize(this, 4215, 2970);
 
     imgFish = new QLabel(this);
@@ -36,13 +36,13 @@ frmMsg::frmMsg(PlayWindows& play) : play_(play)
     QPalette face = txtMes->palette();
     face.setColor(QPalette::Base, face.color(QPalette::Window));  // the dialog's face, not a field
     txtMes->setPalette(face);
-    Frame1 = new QGroupBox(QStringLiteral("ばすぽうと遊ぶ"), this);
+    Frame1 = new QGroupBox(tr("ばすぽうと遊ぶ"), this);
     Frame1->setGeometry(PixelRect(120, 1680, 3975, 735));
     PutTitleOnLine(Frame1);
-    cmbTalk = NewButton(QStringLiteral("話す(&T)"), Frame1, PixelRect(120, 240, 1815, 375));
-    cmbJanken = NewButton(QStringLiteral("ジャンケン(&J)"), Frame1, PixelRect(2040, 240, 1815, 375));
-    cmbActive = NewButton(QStringLiteral("ばすぽうを表示(&A)"), this, PixelRect(120, 2520, 1935, 375));
-    cmbOK = NewButton(QStringLiteral("&OK"), this, PixelRect(2160, 2520, 1935, 375));
+    cmbTalk = NewButton(tr("話す(&T)"), Frame1, PixelRect(120, 240, 1815, 375));
+    cmbJanken = NewButton(tr("ジャンケン(&J)"), Frame1, PixelRect(2040, 240, 1815, 375));
+    cmbActive = NewButton(tr("ばすぽうを表示(&A)"), this, PixelRect(120, 2520, 1935, 375));
+    cmbOK = NewButton(tr("&OK"), this, PixelRect(2160, 2520, 1935, 375));
     cmbOK->setDefault(true);
 
     setTabOrder(cmbOK, cmbTalk);

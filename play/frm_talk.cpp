@@ -16,7 +16,7 @@ frmTalk::frmTalk(Vaspo& model) : model_(model)
         optMes[i]->setGeometry(PixelRect(120, 120 + 480 * i, 2175, 375));
     }
     optMes[0]->setChecked(true);
-    cmbOK = new QPushButton(QStringLiteral("&OK"), this);
+    cmbOK = new QPushButton(tr("&OK"), this);
     cmbOK->setGeometry(PixelRect(120, 2640, 2175, 375));
     cmbOK->setDefault(true);
     setTabOrder(cmbOK, optMes[0]);
@@ -37,6 +37,6 @@ void frmTalk::cmbOK_Click()
     // A death inside the answer ends the program there: nothing is shown.
     const QString answer = model_.TalkAnswer(optMes[4]->isChecked());
     hide();
-    model_.ShowPetMessage(answer, QStringLiteral("お話"));
+    model_.ShowPetMessage(answer, tr("お話"));
     close();
 }

@@ -56,7 +56,7 @@ void PlayWindows::ShowPetMessage(const QString& text, const QString& caption)
 void PlayWindows::OpenTalk()
 {
     OpenOnce<frmTalk>(talk_, main_.model());
-    talk_->setWindowTitle(main_.model().pet.FishName + QStringLiteral("と会話"));
+    talk_->setWindowTitle(tr("%1と会話").arg(main_.model().pet.FishName));
     PlacePopup(talk_, &main_);
     ShowOnTop(talk_);
 }
@@ -64,8 +64,8 @@ void PlayWindows::OpenTalk()
 void PlayWindows::OpenJanken()
 {
     OpenOnce<frmJanken>(janken_, main_.model());
-    janken_->setWindowTitle(QStringLiteral("ばすぽうジャンケン"));
-    janken_->lblMes->setText(main_.model().pet.FishName + QStringLiteral("とジャンケン対決！！"));
+    janken_->setWindowTitle(tr("ばすぽうジャンケン"));
+    janken_->lblMes->setText(tr("%1とジャンケン対決！！").arg(main_.model().pet.FishName));
     PlacePopup(janken_, &main_);
     ShowOnTop(janken_);
 }

@@ -8,11 +8,12 @@ cd "$ROOT" || exit 1
 #   g++ cmake make                           compiler and build tools
 #   qt6-base-dev                             Qt Core, Gui, Widgets, Test and their CMake files
 #   libgl-dev libglx-dev libopengl-dev       OpenGL files that Qt6Gui's CMake config requires
+#   qt6-tools-dev qt6-l10n-tools             Qt's Linguist tools for CMake: lupdate, lrelease
 #   qt6-translations-l10n                    Qt's own Japanese texts (buttons of standard dialogs)
 #   fonts-ipafont-gothic                     a Japanese font
 # shellcheck disable=SC2034  # used by the scripts that source this file
 PACKAGES=(g++ cmake make qt6-base-dev libgl-dev libglx-dev libopengl-dev
-          qt6-translations-l10n fonts-ipafont-gothic)
+          qt6-tools-dev qt6-l10n-tools qt6-translations-l10n fonts-ipafont-gothic)
 # What only the tests need: a virtual X display with a window manager and
 # keys pressed on it, to drive the windows and the real program as on a
 # desktop; the desktop's validators for the installed files;

@@ -40,7 +40,8 @@ private slots:
                                 qFromBigEndian<quint32>(header.constData() + 20)),
                      std::tuple(QByteArray("PNG"), quint32(size), quint32(size)));
         }
-        QVERIFY(QFile::exists(prefix.path() + "/bin/vaspo") && QFile::exists(share + "vaspo/VASPO.HLP"));
+        QVERIFY(QFile::exists(prefix.path() + "/bin/vaspo") && QFile::exists(share + "vaspo/VASPO.HLP") &&
+                QFile::exists(share + "vaspo/VASPO_en.HLP"));
         const auto [desktop, desktopLog] =
             Run("desktop-file-validate", {share + "applications/org.example.vaspo.desktop"});
         QVERIFY2(desktop == 0 && desktopLog.isEmpty(), qPrintable(desktopLog));

@@ -19,7 +19,8 @@ lintian --fail-on error,warning "$deb" || fail "lintian on $deb"
 
 # Every file outside the package's doc folder, and nothing more.
 expected=$( {
-    printf '%s\n' /usr/games/vaspo /usr/share/games/vaspo/VASPO.HLP /usr/share/man/man6/vaspo.6.gz \
+    printf '%s\n' /usr/games/vaspo /usr/share/games/vaspo/VASPO.HLP /usr/share/games/vaspo/VASPO_en.HLP \
+        /usr/share/man/man6/vaspo.6.gz \
         /usr/share/applications/org.example.vaspo.desktop /usr/share/metainfo/org.example.vaspo.metainfo.xml
     (cd assets/icons && find . -type f | sed 's|^\.|/usr/share/icons|')
 } | sort)

@@ -1,0 +1,163 @@
+// The English interface beside the Japanese one.
+#include <QMessageBox>
+#include <QProcess>
+#include <QPushButton>
+#include <QXmlStreamReader>
+#include <QtTest>
+
+#include "about/frm_about.h"
+#include "care/frm_food.h"
+#include "mainwin/desktop_setup.h"
+#include "support/tank_rig.h"
+
+namespace {
+
+// context + source -> translation, or "unfinished" when it is not done.
+QMap<QString, QString> ReadTs(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return {};
+    }
+    QMap<QString, QString> messages;
+    QString context, source;
+    for (QXmlStreamReader xml(&file); !xml.atEnd();) {
+        if (xml.readNext() != QXmlStreamReader::StartElement) {
+            continue;
+        }
+        if (xml.name() == QLatin1String("name")) {
+            context = xml.readElementText();
+        } else if (xml.name() == QLatin1String("source")) {
+            source = xml.readElementText();
+        } else if (xml.name() == QLatin1String("translation")) {
+            const bool unfinished = !xml.attributes().value("type").isEmpty();
+            const QString text = xml.readElementText();
+            messages[context + '\t' + source] = unfinished ? QStringLiteral("unfinished") : text;
+        }
+    }
+    return messages;
+}
+
+// The locale is read once in a program's life: each language needs a program of its own. Runs the
+// current row again in this test program under `env`, with `variables` of its own.
+void RunRowIn(const QString& env, const QStringList& variables = {})
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"LANG", "LANGUAGE", "LC_ALL", "LC_MESSAGES"}) {
+        environment.remove(name);
+    }
+    for (const QString& variable : env.split(' ') + variables + QStringList{"VASPO_LANGUAGE_CHILD=1"}) {
+        environment.insert(variable.section('=', 0, 0), variable.section('=', 1));
+    }
+    QProcess child;
+    child.setProcessEnvironment(environment);
+    child.setProcessChannelMode(QProcess::MergedChannels);
+    child.start(QCoreApplication::applicationFilePath(),
+                {QString("%1:%2").arg(QTest::currentTestFunction(), QTest::currentDataTag())});
+    QVERIFY(child.waitForFinished(60000));
+    QVERIFY2(child.exitCode() == 0, child.readAll().constData());
+}
+
+bool InChild()
+{
+    return qEnvironmentVariableIsSet("VASPO_LANGUAGE_CHILD");
+}
+
+}  // namespace
+
+class TestLanguage : public QObject {
+    Q_OBJECT
+private slots:
+    void englishTranslationIsComplete()
+    {
+        const QMap<QString, QString> english = ReadTs(SOURCE_DIR "/translations/vaspo_en.ts");
+        // Every text in the code, as lupdate finds it now.
+        QTemporaryDir dir;
+        const QString fresh = dir.filePath("vaspo_en.ts");
+        QStringList arguments{"-silent", "-locations", "none", "-I", SOURCE_DIR};
+        for (const char* folder : {"model", "mainwin", "about", "play", "care", "pictures", "app"}) {
+            arguments << QString(SOURCE_DIR "/") + folder;
+        }
+        QCOMPARE(QProcess::execute(LUPDATE, arguments << "-ts" << fresh), 0);
+        QStringList faults;
+        for (const QString& key : ReadTs(fresh).keys()) {
+            const QString source = key.section('\t', 1), text = english.value(key);
+            if (!english.contains(key) || text.isEmpty() || text == "unfinished") {
+                faults << "untranslated: " + key;
+            } else if (text.count('&') != source.count('&') || text.count('\n') != source.count('\n')) {
+                faults << "access keys or lines differ: " + key + " -> " + text;
+            }
+        }
+        QVERIFY2(faults.isEmpty() && english.size() > 250, qPrintable(faults.join('\n')));
+    }
+
+    void textsFollowTheDesktopLanguage_data()
+    {
+        QTest::addColumn<QString>("env");
+        QTest::addColumn<QStringList>("texts");
+        const QStringList japanese{"ﾌｧｲﾙ(&F)", "餌をあげる(&F)...", "ばすぽうについて", "あげる(&O)", "はい(&Y)", "（やっぱり、やめる）",
+                                   "ばすぽう ヘルプ"};
+        const QStringList english{"&File", "&Feed...", "About VASPO", "&Feed", "&Yes", "(Never mind)", "VASPO Help"};
+        QTest::newRow("C") << "LANG=C.UTF-8" << japanese;
+        QTest::newRow("POSIX") << "LANG=POSIX" << japanese;
+        QTest::newRow("ja") << "LANG=ja_JP.UTF-8" << japanese;
+        QTest::newRow("en") << "LANG=en_US.UTF-8" << english;
+        QTest::newRow("de, then English") << "LANG=de_DE.UTF-8 LANGUAGE=de:en_GB:ja" << english;
+        QTest::newRow("English locale, Japanese first") << "LANG=en_US.UTF-8 LANGUAGE=ja:en" << japanese;
+    }
+    void textsFollowTheDesktopLanguage()
+    {
+        QFETCH(QString, env);
+        QFETCH(QStringList, texts);
+        if (!InChild()) {
+            return RunRowIn(env);
+        }
+        UseUiLanguage(*qApp);
+        Tank rig;
+        frmAbout about(rig.model, {});
+        frmFood food(rig.main);
+        QMessageBox box(QMessageBox::Question, "", "", QMessageBox::Yes | QMessageBox::No);
+        rig.main.mnuHelpHelp->trigger();
+        QCOMPARE(QStringList({rig.main.mnuFile->title(), rig.main.mnuCareFood->text(), about.windowTitle(),
+                              food.Command1->text(), box.button(QMessageBox::Yes)->text(),
+                              rig.model.TalkOptions().last(), rig.main.HelpWindow()->documentTitle()}),
+                 texts);
+    }
+
+    void moveFileReadsInTheOtherLanguage_data()
+    {
+        QTest::addColumn<QString>("writer");
+        QTest::addColumn<QString>("reader");
+        QTest::newRow("en to ja") << "LANG=en_US.UTF-8" << "LANG=ja_JP.UTF-8";
+        QTest::newRow("ja to en") << "LANG=ja_JP.UTF-8" << "LANG=en_US.UTF-8";
+    }
+    void moveFileReadsInTheOtherLanguage()
+    {
+        QFETCH(QString, writer);
+        QFETCH(QString, reader);
+        if (!InChild()) {
+            QTemporaryDir dir;
+            const QString file = dir.filePath("VASPO.MNB");
+            RunRowIn(writer, {"VASPO_MOVE_OUT=" + file});
+            QVERIFY(QFile::exists(file));
+            return RunRowIn(reader, {"VASPO_MOVE_IN=" + file});
+        }
+        UseUiLanguage(*qApp);
+        TankRig rig;
+        const QString in = qEnvironmentVariable("VASPO_MOVE_IN");
+        if (in.isEmpty()) {
+            rig.StartWithFish({}, "はなこ", 1);
+            rig.dialogs.answers = {MsgAnswer::Yes, MsgAnswer::Ok};
+            QVERIFY_THROWS_EXCEPTION(ProgramEnded, rig.main.mnuFileSave->trigger());
+            QVERIFY(QFile::copy(rig.model.MoveFilePath, qEnvironmentVariable("VASPO_MOVE_OUT")));
+            return;
+        }
+        QVERIFY(QFile::copy(in, rig.model.MoveFilePath));
+        rig.StartWithFish();
+        QCOMPARE(std::tuple(rig.model.pet.FishName, rig.model.pet.Sex, QFile::exists(rig.model.MoveFilePath)),
+                 std::tuple(QString("はなこ"), qint16(1), false));
+    }
+};
+
+QTEST_MAIN(TestLanguage)
+#include "test_language.moc"
