@@ -90,7 +90,7 @@ Reset it?</translation>
     <name>PlayWindows</name>
     <message>
         <source>%1と会話</source>
-        <translation>Talk with %1</translation>
+        <translation>Talk: %1</translation>
     </message>
     <message>
         <source>ばすぽうジャンケン</source>
@@ -458,7 +458,7 @@ Reset it?</translation>
     </message>
     <message>
         <source>明日から%1日間、餌を自動であげます</source>
-        <translation>From tomorrow the feeder feeds me for %1 days</translation>
+        <translation>The feeder feeds me from tomorrow, for %1 day(s)</translation>
     </message>
     <message>
         <source>自動給餌機始動</source>
@@ -474,7 +474,7 @@ Reset it?</translation>
     </message>
     <message>
         <source>最後に餌をあげた日: %1日前</source>
-        <translation>Last fed: %1 days ago</translation>
+        <translation>Last fed: %1 day(s) ago</translation>
     </message>
     <message>
         <source>今日あげた餌の回数: %1回</source>
