@@ -194,13 +194,12 @@ struct ModelRig {
     ModelRig()
     {
         qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
-        model.AppFolder = ProgramFolder();
+        model.AppFolder = program.path() + '/';
         model.MoveFilePath = model.AppFolder + vaspo::MoveFileName;
         model.AttachMainWindow(&window);
         window.Follow(model);
         window.onUnload = [this] { end.End(); };
     }
-    QString ProgramFolder() const { return program.path() + '/'; }
     qint32 Today() const { return DayNumberOf(clock.now.date()); }
     bool KeyExists() const { return QFile::exists(RegKeyFilePath(vaspo::KeyPath)); }
 };
@@ -223,6 +222,15 @@ struct FishRig : ModelRig {
     }
 };
 
+// A fish alone with the model, run today; the stress draws take the largest step.
+struct Fish : FishRig {
+    explicit Fish(const QDate& today = {}) : FishRig(5, today)
+    {
+        model.pet.LastRunDay = Today();
+        random.fallback = 0.999;
+    }
+};
+
 // Records what the start procedure asks of the program around it.
 class FakeHost : public StartupHost {
 public:
@@ -231,7 +239,6 @@ public:
     QString folder, dataFolder;
     bool writable = true;
     QStringList calls;
-    QString caption, picture;
 
     InstanceState CheckInstance() override { return instance; }
     QStringList Arguments() const override { return arguments; }
@@ -241,12 +248,8 @@ public:
     QString HelpFile() const override { return folder + "/VASPO.HLP"; }
     ScreenTwips Screen() const override { return {0, 0, 1024 * 15, 768 * 15}; }
     void PrepareTank() override { calls.append("prepare"); }
-    void SetBackgroundPicture(const QString& path) override
-    {
-        calls.append("picture");
-        picture = path;
-    }
-    void SetCaption(const QString& text) override { caption = text; }
+    void SetBackgroundPicture(const QString&) override { calls.append("picture"); }
+    void SetCaption(const QString&) override {}
     void LoadTray() override { calls.append("tray"); }
     void StartTimer() override { calls.append("timer"); }
     void ShowTank() override { calls.append("show"); }
