@@ -93,12 +93,6 @@ private slots:
         for (const QString& text : QStringList{"～－∥￢", "ｶﾀｶﾅ ⅰ ①", "line\r\nnext~\\"}) {
             QCOMPARE(DecodeCp932(EncodeCp932(text).value_or("?")), text);
         }
-        // Exchanged text is CP932 when it fits, UTF-8 with a BOM otherwise.
-        QCOMPARE(EncodeForExchange("たま"), EncodeCp932("たま").value());
-        for (const QString& text : QStringList{"たま", "魚🐟한글", ""}) {
-            QCOMPARE(DecodeExchanged(EncodeForExchange(text)), text);
-        }
-        QCOMPARE(EncodeForExchange("🐟"), Utf8Bom + QString("🐟").toUtf8());
     }
 
     void fileNamesAndFinding()
