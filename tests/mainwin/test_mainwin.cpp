@@ -91,12 +91,6 @@ private slots:
         QCOMPARE(QStringList({Stored("Stress"), Stored("FormWidth")}),
                  QStringList({"-7", QString::number(rig.main.width() * 15)}));
         QVERIFY(!rig.tray.IsLoaded());
-
-        Tank unsaved;
-        unsaved.model.NoSave = 1;
-        unsaved.registry.writes.clear();
-        QVERIFY_THROWS_EXCEPTION(ProgramEnded, unsaved.main.close());
-        QVERIFY(unsaved.registry.writes.isEmpty());
     }
 
     void oneCopyPerUserAndACrashedCopyDoesNotBlock()
