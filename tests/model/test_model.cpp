@@ -246,9 +246,8 @@ private slots:
         // The history turns UTF-8 as a whole when a name needs it; wave dash and minus take Windows' code points.
         QTemporaryDir folder;
         const QString path = folder.filePath("VASPO.HIS");
-        QVERIFY(AppendHistoryBlock(path, {"名前：〜波−", "---"}));
-        QCOMPARE(ReadAll(path), QByteArray("\x96\xbc\x91\x4f\x81\x46\x81\x60\x94\x67\x81\x7c\r\n---\r\n"));
-        QVERIFY(AppendHistoryBlock(path, {"名前：🐟", "---"}) && AppendHistoryBlock(path, {"名前：たま"}));
+        QVERIFY(AppendHistoryBlock(path, {"名前：〜波−", "---"}) && AppendHistoryBlock(path, {"名前：🐟", "---"}) &&
+                AppendHistoryBlock(path, {"名前：たま"}));
         const QByteArray bytes = ReadAll(path);
         QCOMPARE(std::tuple(bytes.startsWith(Utf8Bom), bytes.count(Utf8Bom), QString::fromUtf8(bytes.mid(3))),
                  std::tuple(true, 1, QString("名前：～波－\r\n---\r\n名前：🐟\r\n---\r\n名前：たま\r\n")));
