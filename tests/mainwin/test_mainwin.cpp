@@ -48,7 +48,6 @@ private slots:
         QCOMPARE(std::tuple(stored.main.mnuOptionMsg->isChecked(), IsKeptOnTop(&stored.main),
                             QRect(stored.main.pos(), stored.main.size())),
                  std::tuple(true, true, QRect(100, 100, 372, 240)));
-        QVERIFY(stored.main.ShowsPicture(stored.main.ImgVaspoL[1]));
     }
 
     void fishDyingAtStartNeverShowsTheTank()
