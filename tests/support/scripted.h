@@ -103,10 +103,8 @@ public:
         if (onMessage) {
             onMessage(request);
         }
-        if (real) {
-            return real->MsgBox(request);
-        }
-        return Next(answers, request.buttons == MsgButtons::YesNo ? MsgAnswer::No : MsgAnswer::Ok);
+        return real ? real->MsgBox(request)
+                    : Next(answers, request.buttons == MsgButtons::YesNo ? MsgAnswer::No : MsgAnswer::Ok);
     }
     QString InputBox(const QString& prompt, const QString& title, const QString& defaultText) override
     {
@@ -146,9 +144,7 @@ public:
         QObject::connect(&model, &Vaspo::StatusLineChanged, &model, [this](const QString& t) { status = t; });
         QObject::connect(&model, &Vaspo::Dying, &model, [this] { fishHidden = true; });
         QObject::connect(&model, &Vaspo::PetMessage, &model,
-                         [this](const QString& text, const QString& caption) {
-                             messages.append(caption + '|' + text);
-                         });
+                         [this](const QString& t, const QString& caption) { messages.append(caption + '|' + t); });
     }
     std::function<void()> onUnload;  // the real window ends the program here
     void Unload() override
@@ -213,9 +209,7 @@ struct FishRig : ModelRig {
             clock.now.setDate(today);
         }
         PetRecord& p = model.pet;
-        p.FishName = QStringLiteral("ななしの権兵衛");
-        p.Speed = 667;
-        p.WaterConc = 255;
+        std::tie(p.FishName, p.Speed, p.WaterConc) = std::tuple(QStringLiteral("ななしの権兵衛"), 667, 255);
         p.StartDay = Today() - daysAgo;
         p._StartDay = clock.now.date().addDays(-daysAgo).toString(QStringLiteral("yyyy/MM/dd"));
         p.LastRunDay = p.EatFood = p.WaterDay = Today() - 1;
