@@ -18,15 +18,6 @@ namespace {
 
 const CareScene NoScene{[](int) {}, [](int) {}};
 
-// A fish alone with the model, run today; the stress draws take the largest step.
-struct Fish : FishRig {
-    explicit Fish(const QDate& today = {}) : FishRig(5, today)
-    {
-        model.pet.LastRunDay = Today();
-        random.fallback = 0.999;
-    }
-};
-
 struct CareRig : TankRig {
     CareWindows care{main};
     PictureWindows pictures{main};

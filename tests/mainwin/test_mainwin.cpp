@@ -48,7 +48,6 @@ private slots:
         QCOMPARE(std::tuple(stored.main.mnuOptionMsg->isChecked(), IsKeptOnTop(&stored.main),
                             QRect(stored.main.pos(), stored.main.size())),
                  std::tuple(true, true, QRect(100, 100, 372, 240)));
-        QVERIFY(stored.main.ShowsPicture(stored.main.ImgVaspoL[1]));
     }
 
     void fishDyingAtStartNeverShowsTheTank()
@@ -91,12 +90,6 @@ private slots:
         QCOMPARE(QStringList({Stored("Stress"), Stored("FormWidth")}),
                  QStringList({"-7", QString::number(rig.main.width() * 15)}));
         QVERIFY(!rig.tray.IsLoaded());
-
-        Tank unsaved;
-        unsaved.model.NoSave = 1;
-        unsaved.registry.writes.clear();
-        QVERIFY_THROWS_EXCEPTION(ProgramEnded, unsaved.main.close());
-        QVERIFY(unsaved.registry.writes.isEmpty());
     }
 
     void oneCopyPerUserAndACrashedCopyDoesNotBlock()

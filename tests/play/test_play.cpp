@@ -27,11 +27,6 @@ struct PlayRig : TankRig {
     QString Said() const { return Msg() ? Msg()->windowTitle() + '|' + Msg()->txtMes->toPlainText() : QString(); }
 };
 
-// A fish alone with the model, last run today; the stress draws take the largest step.
-struct Fish : FishRig {
-    Fish() { model.pet.LastRunDay = Today(), random.fallback = 0.999; }
-};
-
 }  // namespace
 
 class TestPlay : public QObject {

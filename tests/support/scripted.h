@@ -103,10 +103,8 @@ public:
         if (onMessage) {
             onMessage(request);
         }
-        if (real) {
-            return real->MsgBox(request);
-        }
-        return Next(answers, request.buttons == MsgButtons::YesNo ? MsgAnswer::No : MsgAnswer::Ok);
+        return real ? real->MsgBox(request)
+                    : Next(answers, request.buttons == MsgButtons::YesNo ? MsgAnswer::No : MsgAnswer::Ok);
     }
     QString InputBox(const QString& prompt, const QString& title, const QString& defaultText) override
     {
@@ -146,9 +144,7 @@ public:
         QObject::connect(&model, &Vaspo::StatusLineChanged, &model, [this](const QString& t) { status = t; });
         QObject::connect(&model, &Vaspo::Dying, &model, [this] { fishHidden = true; });
         QObject::connect(&model, &Vaspo::PetMessage, &model,
-                         [this](const QString& text, const QString& caption) {
-                             messages.append(caption + '|' + text);
-                         });
+                         [this](const QString& t, const QString& caption) { messages.append(caption + '|' + t); });
     }
     std::function<void()> onUnload;  // the real window ends the program here
     void Unload() override
@@ -194,13 +190,12 @@ struct ModelRig {
     ModelRig()
     {
         qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
-        model.AppFolder = ProgramFolder();
+        model.AppFolder = program.path() + '/';
         model.MoveFilePath = model.AppFolder + vaspo::MoveFileName;
         model.AttachMainWindow(&window);
         window.Follow(model);
         window.onUnload = [this] { end.End(); };
     }
-    QString ProgramFolder() const { return program.path() + '/'; }
     qint32 Today() const { return DayNumberOf(clock.now.date()); }
     bool KeyExists() const { return QFile::exists(RegKeyFilePath(vaspo::KeyPath)); }
 };
@@ -214,12 +209,19 @@ struct FishRig : ModelRig {
             clock.now.setDate(today);
         }
         PetRecord& p = model.pet;
-        p.FishName = QStringLiteral("ななしの権兵衛");
-        p.Speed = 667;
-        p.WaterConc = 255;
+        std::tie(p.FishName, p.Speed, p.WaterConc) = std::tuple(QStringLiteral("ななしの権兵衛"), 667, 255);
         p.StartDay = Today() - daysAgo;
         p._StartDay = clock.now.date().addDays(-daysAgo).toString(QStringLiteral("yyyy/MM/dd"));
         p.LastRunDay = p.EatFood = p.WaterDay = Today() - 1;
+    }
+};
+
+// A fish alone with the model, run today; the stress draws take the largest step.
+struct Fish : FishRig {
+    explicit Fish(const QDate& today = {}) : FishRig(5, today)
+    {
+        model.pet.LastRunDay = Today();
+        random.fallback = 0.999;
     }
 };
 
@@ -231,7 +233,6 @@ public:
     QString folder, dataFolder;
     bool writable = true;
     QStringList calls;
-    QString caption, picture;
 
     InstanceState CheckInstance() override { return instance; }
     QStringList Arguments() const override { return arguments; }
@@ -241,12 +242,8 @@ public:
     QString HelpFile() const override { return folder + "/VASPO.HLP"; }
     ScreenTwips Screen() const override { return {0, 0, 1024 * 15, 768 * 15}; }
     void PrepareTank() override { calls.append("prepare"); }
-    void SetBackgroundPicture(const QString& path) override
-    {
-        calls.append("picture");
-        picture = path;
-    }
-    void SetCaption(const QString& text) override { caption = text; }
+    void SetBackgroundPicture(const QString&) override { calls.append("picture"); }
+    void SetCaption(const QString&) override {}
     void LoadTray() override { calls.append("tray"); }
     void StartTimer() override { calls.append("timer"); }
     void ShowTank() override { calls.append("show"); }
