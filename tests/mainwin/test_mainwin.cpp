@@ -1,7 +1,6 @@
 // The tank window: start-up, the clock tick, closing, swimming, the menus, the
 // notification-area icon and the desktop setup.
 #include "mainwin/desktop_setup.h"
-#include "mainwin/qt_dialogs.h"
 #include "mainwin/widget_order.h"
 #include "storage/text_codec.h"
 #include "support/tank_rig.h"
@@ -276,12 +275,6 @@ private slots:
                  QList<QByteArray>({"xcb", "", "", ""}));
     }
 
-    void closingTheInputBoxCancels()
-    {
-        QtDialogs dialogs;
-        QTimer::singleShot(0, [] { QApplication::activeModalWidget()->close(); });
-        QCOMPARE(dialogs.InputBox("名前を付けてね", "はじめまして....ばすぽう", "ななしの権兵衛"), QString());
-    }
 };
 
 QTEST_MAIN(TestMainWindow)

@@ -4,7 +4,6 @@
 
 #include "model/history_log.h"
 #include "model/move_file.h"
-#include "model/system_seams.h"
 #include "storage/text_codec.h"
 #include "support/scripted.h"
 
@@ -318,18 +317,6 @@ private slots:
         rig.clock.now.setTime(QTime(9, 5));  // zero-padded clock and date
         rig.model.SpeechLine();
         QCOMPARE(QStringList({s[6], s[7]}), QStringList({"今日は、27/01/05です", "只今の時刻は、09:05です"}));
-    }
-
-    void reseedingRightAfterEachOtherNeverRepeats()
-    {
-        SystemRandom random;
-        QSet<double> firsts;
-        for (int i = 0; i < 1000; ++i) {
-            random.Randomize();
-            const double r = *firsts.insert(random.Rnd());
-            QVERIFY(r >= 0.0 && r < 1.0);
-        }
-        QCOMPARE(firsts.size(), 1000);
     }
 
     void packing()
