@@ -1,11 +1,7 @@
 // The about box and its uninstaller, driven with scripted answers.
-#include <QLabel>
-#include <QPushButton>
 #include <QtTest>
 
-#include "about/about_menu.h"
 #include "about/frm_about.h"
-#include "mainwin/widget_order.h"
 #include "support/tank_rig.h"
 
 namespace {
@@ -26,25 +22,6 @@ struct AboutRig : ModelRig {
 class TestAbout : public QObject {
     Q_OBJECT
 private slots:
-    void opensCentredOnTop()
-    {
-        Tank rig;
-        AboutMenu menu(rig.main, rig.tray);
-        rig.main.move(0, 0);
-        QRect seen;
-        bool onTop = false;
-        QTimer::singleShot(0, &rig.main, [&] {
-            auto* box = qobject_cast<frmAbout*>(QApplication::activeModalWidget());
-            seen = box->frameGeometry();
-            onTop = IsKeptOnTop(box) && box->Command1->isDefault();
-            box->Command1_Click();
-        });
-        rig.main.mnuHelpAbout->trigger();
-        // Centred by its frame (the offscreen one is 2 pixels each way).
-        const QPoint off = seen.center() - QGuiApplication::primaryScreen()->geometry().center();
-        QVERIFY(qAbs(off.x()) <= 1 && qAbs(off.y()) <= 1 && onTop);
-    }
-
     void uninstallOnlyAfterTwoYeses()
     {
         // No or Cancel at the first question, or No at the last: everything stays.

@@ -97,7 +97,6 @@ private slots:
                                    "ばすぽう ヘルプ"};
         const QStringList english{"&File", "&Feed...", "About VASPO", "&Feed", "&Yes", "(Never mind)", "VASPO Help"};
         QTest::newRow("C") << "LANG=C.UTF-8" << japanese;
-        QTest::newRow("POSIX") << "LANG=POSIX" << japanese;
         QTest::newRow("ja") << "LANG=ja_JP.UTF-8" << japanese;
         QTest::newRow("en") << "LANG=en_US.UTF-8" << english;
         QTest::newRow("de, then English") << "LANG=de_DE.UTF-8 LANGUAGE=de:en_GB:ja" << english;

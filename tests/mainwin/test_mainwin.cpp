@@ -2,7 +2,6 @@
 // notification-area icon and the desktop setup.
 #include "mainwin/desktop_setup.h"
 #include "mainwin/widget_order.h"
-#include "storage/text_codec.h"
 #include "support/tank_rig.h"
 
 namespace {
@@ -43,14 +42,6 @@ private slots:
         QCOMPARE(std::tuple(stored.main.mnuOptionMsg->isChecked(), IsKeptOnTop(&stored.main),
                             QRect(stored.main.pos(), stored.main.size())),
                  std::tuple(true, true, QRect(100, 100, 372, 240)));
-
-        // A fish dying at start never shows the tank.
-        TankRig dying;
-        const QString ago = QString::number(dying.Today() - 3);
-        QVERIFY_THROWS_EXCEPTION(ProgramEnded,
-                                 dying.StartWithFish({{"Speed", "60"}, {"LastRunDay", ago}, {"EatFood", ago}}));
-        QVERIFY(!dying.main.isVisible() && !dying.main.Timer1->isActive() && !dying.tray.IsLoaded() &&
-                !dying.KeyExists());
     }
 
     void statusLineEveryFiftyTicksRestBonusEvery144001()
@@ -188,7 +179,7 @@ private slots:
         QVERIFY(renewed.main.ShowsPicture(renewed.main.ImgVaspoL[1]));  // a female now
     }
 
-    void exitSavesAndClosesTheHelpPackingEndsWithoutSaving()
+    void exitSavesAndClosesTheHelp()
     {
         Tank rig;
         rig.main.mnuHelpHelp->trigger();  // no help file beside the program: the built-in one
@@ -200,17 +191,6 @@ private slots:
         QCOMPARE(QStringList({Stored("Stress"), Stored("FormWidth")}),
                  QStringList({"-7", QString::number(rig.main.width() * 15)}));
         QVERIFY(!rig.tray.IsLoaded() && !rig.main.HelpWindow()->isVisible());
-
-        Tank packing;
-        packing.model.pet.Stress = -12;
-        packing.dialogs.answers = {MsgAnswer::Yes};
-        packing.registry.writes.clear();
-        QVERIFY_THROWS_EXCEPTION(ProgramEnded, packing.main.mnuFileSave->trigger());
-        const QStringList packed = DecodeCp932(ReadAll(packing.model.MoveFilePath)).split("\r\n");
-        QCOMPARE(packed.value(5), QString("-12"));  // as it is now
-        QVERIFY(!packing.KeyExists() && packing.registry.writes.isEmpty());
-        QCOMPARE(packing.dialogs.texts.last().split('\n')[1],
-                 QDir::toNativeSeparators(packing.model.MoveFilePath) + "に梱包しました。");
 
         // Off and on again: on top at once, and not re-created on the way.
         Tank top;

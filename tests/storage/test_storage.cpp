@@ -1,11 +1,8 @@
 // The settings store, number and text conversions, and the file helpers.
-#include <QDeadlineTimer>
 #include <QDir>
 #include <QSettings>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <QtTest>
-#include <ctime>
 #include <memory>
 
 #include "storage/file_helpers.h"
@@ -89,19 +86,6 @@ private slots:
         QCOMPARE(FindFileIgnoringCase(folder + "/VASPO.MNB"), folder + "/vaspo.mnb");
     }
 
-    void waitingKeepsEventsFlowingWithoutSpinning()
-    {
-        int ticks = 0;
-        QTimer timer;
-        connect(&timer, &QTimer::timeout, [&ticks] { ++ticks; });
-        timer.start(20);
-        const QDeadlineTimer due(120);
-        const std::clock_t cpuBefore = std::clock();
-        WaitMilliseconds(120);
-        const double cpuMilliseconds = 1000.0 * double(std::clock() - cpuBefore) / CLOCKS_PER_SEC;
-        QVERIFY2(due.hasExpired() && ticks >= 3 && cpuMilliseconds < 60,
-                 qPrintable(QString("%1 ticks, %2 ms CPU").arg(ticks).arg(cpuMilliseconds)));
-    }
 };
 
 QTEST_GUILESS_MAIN(TestStorage)
