@@ -35,7 +35,7 @@ frmAbout::frmAbout(Vaspo& model, std::function<void()> unloadTray, QWidget* pare
     lblProgName = NewLabel(QString(), {600, 120, 2775, 375});
     lblProgName->setFont(ProgramNameFont());
     lblMakeDay = NewLabel(tr("作った日"), {600, 480, 2775, 375});
-    Label2 = NewLabel(vaspo::Copyright, {120, 840, 3735, 375});
+    Label2 = NewLabel(tr("Copyright (C) 2026 ばすぽう開発チーム"), {120, 840, 3735, 375});
     lblinternet = NewLabel(QStringLiteral("E-Mail: ") + vaspo::AuthorMail, {120, 1080, 3735, 255});
     lblinternet->setCursor(QCursor(QPixmap(QStringLiteral(":/art/hand_cursor.xpm")), 11, 1));
 

@@ -43,5 +43,4 @@ inline const QString HelpFileName = QStringLiteral("VASPO.HLP");
 inline const QString AuthorMail = QStringLiteral("vaspo@example.org");
 inline const QString MakerPage = QStringLiteral("https://example.org/oskepedia/");
 inline const QString DownloadPage = QStringLiteral("https://example.org/oske-library/vaspo/");
-inline const QString Copyright = QStringLiteral("Copyright (C) 2026 ばすぽう開発チーム");
 }  // namespace vaspo

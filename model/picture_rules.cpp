@@ -5,8 +5,8 @@
 
 QString Vaspo::DateStamp() const
 {
-    return clock_.Now().date().toString(QStringLiteral("yyyy/MM/dd")) + QStringLiteral(" 飼育日数: ") +
-           QString::number(DaysKept()) + QStringLiteral("日");
+    // Drawn into the photo for the user to read, so in the interface's language.
+    return tr("%1 飼育日数: %2日").arg(clock_.Now().date().toString(QStringLiteral("yyyy/MM/dd"))).arg(DaysKept());
 }
 
 QString Vaspo::PhotoPath() const

@@ -790,6 +790,10 @@ Please keep taking care of VASPO!</translation>
         <source>あんまり、さわっちゃいや～ん。</source>
         <translation>Don&apos;t touch me so much, please～.</translation>
     </message>
+    <message>
+        <source>%1 飼育日数: %2日</source>
+        <translation>%1 Days kept: %2</translation>
+    </message>
 </context>
 <context>
     <name>frmALBUM</name>
@@ -885,6 +889,10 @@ Really sure?</translation>
     <message>
         <source>アンインストール・最終確認</source>
         <translation>Uninstall - last check</translation>
+    </message>
+    <message>
+        <source>Copyright (C) 2026 ばすぽう開発チーム</source>
+        <translation>Copyright (C) 2026 The VASPO team</translation>
     </message>
 </context>
 <context>
