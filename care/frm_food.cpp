@@ -72,8 +72,8 @@ frmFood::frmFood(frmMain& main) : main_(main), model_(main.model())
     Frame2->setGeometry(PixelRect(120, 1560, 3375, 1215));
     PutTitleOnLine(Frame2);
     const QString amounts[] = {tr("すこし(&S)"), tr("ふつう(&F)"), tr("たくさん(&T)")};
-    const QString pictures[] = {QStringLiteral(":/art/quantity_little.xpm"), QStringLiteral(":/art/quantity_normal.xpm"),
-                                QStringLiteral(":/art/quantity_lots.xpm")};
+    const QString pictures[] = {QStringLiteral(":/art/quantity_little.xpm"),
+                                QStringLiteral(":/art/quantity_normal.xpm"), QStringLiteral(":/art/quantity_lots.xpm")};
     for (int i = 0; i < 3; ++i) {
         optFoodQuant[i] = NewOption(amounts[i], pictures[i], Frame2, 120 + 1080 * i);
     }

@@ -51,16 +51,16 @@ const char* const FixedLines[] = {
 constexpr int FirstFixedSlot = 11;
 constexpr int LastDrawnSlot = 45;
 
+// Morning, afternoon, evening; hungry or not.
+const char* const HungerLines[3][2] = {
+    {QT_TRANSLATE_NOOP("Speech", "おなかがすいたよぉ..."), QT_TRANSLATE_NOOP("Speech", "まだ、ご飯は食べれるよ")},
+    {QT_TRANSLATE_NOOP("Speech", "おなかがへって死にそうだ...."), QT_TRANSLATE_NOOP("Speech", "おなかが減ってきた....")},
+    {QT_TRANSLATE_NOOP("Speech", "ご飯がないと死んじゃうよ"), QT_TRANSLATE_NOOP("Speech", "そろそろご飯が欲しいなぁ。")},
+};
+
 QString HungerLine(int hour, qint16 eatFoods)
 {
-    const bool hungry = eatFoods <= 1;
-    if (hour <= 10) {
-        return hungry ? QCoreApplication::translate("Speech", "おなかがすいたよぉ...") : QCoreApplication::translate("Speech", "まだ、ご飯は食べれるよ");
-    }
-    if (hour <= 17) {
-        return hungry ? QCoreApplication::translate("Speech", "おなかがへって死にそうだ....") : QCoreApplication::translate("Speech", "おなかが減ってきた....");
-    }
-    return hungry ? QCoreApplication::translate("Speech", "ご飯がないと死んじゃうよ") : QCoreApplication::translate("Speech", "そろそろご飯が欲しいなぁ。");
+    return Said(HungerLines[hour <= 10 ? 0 : hour <= 17 ? 1 : 2][eatFoods <= 1 ? 0 : 1]);
 }
 
 QString GreetingLine(int hour)
