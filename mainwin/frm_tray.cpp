@@ -8,27 +8,13 @@
 #include <QScreen>
 
 #include "mainwin/frm_main.h"
+#include "mainwin/tray_icon.h"
 #include "model/vaspo.h"
-#ifdef VASPO_DBUS
-#include "mainwin/tray_item.h"
-#endif
 
 namespace {
 
 const char* const PutAway = QT_TRANSLATE_NOOP("frmTray", "タスクトレイに入れる(&T)");
 const char* const TakeOut = QT_TRANSLATE_NOOP("frmTray", "タスクトレイから出す(&T)");
-
-// Tips may be read as markup; a name such as "<b>x</b>" must show as typed.
-QString PlainTip(const QString& text)
-{
-#ifdef Q_OS_WIN
-    return text;  // the native tip shows text as it is
-#else
-    return Qt::mightBeRichText(text) ? QStringLiteral("<p style='white-space:pre'>") + text.toHtmlEscaped() +
-                                           QStringLiteral("</p>")
-                                     : text;
-#endif
-}
 
 // Panels give the place of a click in the display's pixels, Qt places in its own, scaled ones.
 QPoint FromDisplayPixels(QPoint at)
@@ -70,35 +56,24 @@ frmTray::frmTray(frmMain& main, Vaspo& model, QObject* parent) : QObject(parent)
     trayWatch_.setTimerType(Qt::VeryCoarseTimer);
     connect(&trayWatch_, &QTimer::timeout, this, [this] {
         CheckTrayArea();
-        if (item_) {
-            item_->CheckListed();
-        }
+        icon_->Recheck();
     });
 
     connect(&model_, &Vaspo::EnergyChanged, this, &frmTray::RefreshTip);
     connect(&model_, &Vaspo::StressChanged, this, &frmTray::RefreshTip);
     connect(&model_, &Vaspo::WaterChanged, this, &frmTray::RefreshTip);
 
-#ifdef VASPO_DBUS
-    item_ = new TrayItem(*mnuVaspo, this);
-    connect(item_, &TrayItem::Activated, this, &frmTray::Item_Activated, Qt::QueuedConnection);
-    connect(item_, &TrayItem::RegisteredChanged, this, [this] {
-        if (item_->Registered()) {
-            CheckTrayArea();
-        } else if (loaded_) {
-            FollowArea();
-            trayWatch_.start();  // a panel that restarts is back before the next look
-        }
-    });
-#endif
+    icon_ = NewTrayIcon(*mnuVaspo, this);
+    connect(icon_, &TrayIcon::Clicked, this, &frmTray::Icon_Clicked);
+    connect(icon_, &TrayIcon::DoubleClicked, this, &frmTray::Icon_DoubleClicked);
+    connect(icon_, &TrayIcon::PointerRests, this, [this] { Form_MouseMove(MouseMoved); });
+    connect(icon_, &TrayIcon::AreaChanged, this, &frmTray::Icon_AreaChanged);
 }
 
 frmTray::~frmTray()
 {
-    if (item_) {
-        disconnect(item_, nullptr, this, nullptr);
-        delete item_;
-    }
+    disconnect(icon_, nullptr, this, nullptr);
+    delete icon_;
     delete mnuVaspo;
 }
 
@@ -109,10 +84,7 @@ void frmTray::Form_Load()
     mnuTray->setText(tr(PutAway));
     loaded_ = true;
     ShowTip(tr("ばすぽう - %1").arg(model_.pet.FishName));
-    if (item_) {
-        item_->SetIcon(main_.ImgVaspoL[model_.pet.Sex].toImage());
-        item_->Show();
-    }
+    icon_->SetPicture(main_.ImgVaspoL[model_.pet.Sex]);
     trayArea_ = Available();
     FollowArea();
     trayWatch_.start();
@@ -120,23 +92,12 @@ void frmTray::Form_Load()
 
 bool frmTray::DesktopArea() const
 {
-    return (item_ && item_->Registered()) || QSystemTrayIcon::isSystemTrayAvailable();
+    return icon_->AreaPresent();
 }
 
 void frmTray::FollowArea()
 {
-    const bool wanted = loaded_ && !(item_ && item_->WatcherPresent()) && Available();
-    if (wanted && !icon_) {
-        icon_ = new QSystemTrayIcon(QIcon(main_.ImgVaspoL[model_.pet.Sex]), this);
-        icon_->setToolTip(PlainTip(tip_));
-        connect(icon_, &QSystemTrayIcon::activated, this, &frmTray::Icon_Activated);
-        icon_->installEventFilter(this);
-        icon_->show();
-    } else if (!wanted && icon_) {
-        icon_->hide();
-        delete icon_;
-        icon_ = nullptr;
-    }
+    icon_->Follow(loaded_, loaded_ && Available());
 }
 
 void frmTray::CheckTrayArea()
@@ -153,13 +114,14 @@ void frmTray::CheckTrayArea()
     }
 }
 
-bool frmTray::eventFilter(QObject* watched, QEvent* event)
+void frmTray::Icon_AreaChanged()
 {
-    // Where the platform tells that the pointer rests on the icon.
-    if (watched == icon_ && event->type() == QEvent::ToolTip) {
-        Form_MouseMove(MouseMoved);
+    if (icon_->AreaPresent()) {
+        CheckTrayArea();
+    } else if (loaded_) {
+        FollowArea();
+        trayWatch_.start();  // a panel that restarts is back before the next look
     }
-    return QObject::eventFilter(watched, event);
 }
 
 void frmTray::Form_Unload()
@@ -167,16 +129,12 @@ void frmTray::Form_Unload()
     singleClick_.stop();
     trayWatch_.stop();
     loaded_ = false;
-    tip_.clear();
-    if (item_) {
-        item_->Hide();
-    }
     FollowArea();
 }
 
 QString frmTray::ToolTip() const
 {
-    return icon_ ? icon_->toolTip() : tip_;  // as the icon shows it
+    return icon_->ShownTip();
 }
 
 // Panels on the session bus never ask for the tip when the pointer rests on the icon; so it
@@ -190,13 +148,7 @@ void frmTray::RefreshTip()
 
 void frmTray::ShowTip(const QString& tip)
 {
-    tip_ = tip;
-    if (icon_) {
-        icon_->setToolTip(PlainTip(tip));
-    }
-    if (item_) {
-        item_->SetTip(tip);
-    }
+    icon_->SetTip(tip);
 }
 
 void frmTray::ShowHiddenCaption()
@@ -204,31 +156,27 @@ void frmTray::ShowHiddenCaption()
     mnuTray->setText(tr(TakeOut));
 }
 
-void frmTray::Icon_Activated(QSystemTrayIcon::ActivationReason reason)
-{
-    if (reason == QSystemTrayIcon::Trigger) {
-        clickAt_.reset();  // the pointer is on the icon
-        singleClick_.start();
-    } else if (reason == QSystemTrayIcon::DoubleClick) {
-        singleClick_.stop();
-        Form_MouseMove(LeftDoubleClick);
-    }
-}
-
-// A panel's Activate is a left click (two within the double-click time a double click), except
-// where the panel shows the menu itself on a single click and activates only for a double click.
-void frmTray::Item_Activated(QPoint at)
+// Two clicks within the double-click time are a double click, where the desktop tells only clicks.
+void frmTray::Icon_Clicked(std::optional<QPoint> at)
 {
     if (!loaded_) {
         return;
     }
-    if (singleClick_.isActive() || (item_ && item_->ActivateIsDoubleClick())) {
-        singleClick_.stop();
-        Form_MouseMove(LeftDoubleClick);
+    if (singleClick_.isActive()) {
+        Icon_DoubleClicked();
     } else {
         clickAt_ = at;
         singleClick_.start();
     }
+}
+
+void frmTray::Icon_DoubleClicked()
+{
+    if (!loaded_) {
+        return;
+    }
+    singleClick_.stop();
+    Form_MouseMove(LeftDoubleClick);
 }
 
 QPoint frmTray::MenuPlace()

@@ -3,7 +3,6 @@
 
 #include <QObject>
 #include <QPoint>
-#include <QSystemTrayIcon>
 #include <QTimer>
 #include <functional>
 #include <optional>
@@ -14,7 +13,7 @@ class QAction;
 class QMenu;
 class Vaspo;
 class frmMain;
-class TrayItem;
+class TrayIcon;
 
 // "<name>/<energy>%/<stress>/<pollution>%"
 QString TrayValuesTip(const PetRecord& pet);
@@ -30,7 +29,7 @@ public:
 
     // Whether the desktop shows the icon; replaceable in tests.
     std::function<bool()> Available;
-    // A panel on the session bus that took the item, or else Qt's notification area (X11, Windows).
+    // Whether the desktop has a notification area that shows the icon now.
     bool DesktopArea() const;
 
     QMenu* mnuVaspo = nullptr;
@@ -55,25 +54,18 @@ public:
     // later) or go away: the icon and the tray option follow it, and a tank
     // hidden in a vanished area comes back.
     void CheckTrayArea();
-    // The icon over D-Bus, or nullptr where there is no such bus.
-    TrayItem* BusItem() const { return item_; }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void Icon_Activated(QSystemTrayIcon::ActivationReason reason);
-    void Item_Activated(QPoint at);
+    void Icon_Clicked(std::optional<QPoint> at);
+    void Icon_DoubleClicked();
+    void Icon_AreaChanged();
     void ShowTip(const QString& tip);
-    // Qt's icon only where no panel on the session bus shows the item.
     void FollowArea();
     QPoint MenuPlace();
 
     frmMain& main_;
     Vaspo& model_;
-    QSystemTrayIcon* icon_ = nullptr;
-    TrayItem* item_ = nullptr;
-    QString tip_;
+    TrayIcon* icon_ = nullptr;
     std::optional<QPoint> clickAt_;  // where a panel says it was clicked
     bool loaded_ = false;
     QTimer singleClick_;  // a first click may still become a double click

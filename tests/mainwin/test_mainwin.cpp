@@ -1,5 +1,7 @@
 // The tank window: start-up, the clock tick, closing, swimming, the menus, the
 // notification-area icon and the desktop setup.
+#include <QSystemTrayIcon>
+
 #include "mainwin/desktop_setup.h"
 #include "mainwin/widget_order.h"
 #include "support/tank_rig.h"

@@ -26,6 +26,11 @@ public slots:
     void RegisterStatusNotifierItem(const QString& service) { items.append(message().service() + ' ' + service); }
 };
 
+TrayItem* BusItem(const TankRig& rig)
+{
+    return rig.tray.findChild<TrayItem*>();
+}
+
 // Calls the item or a menu from another connection, as a panel does.
 QVariantList Call(const QString& service, const QString& path, const QString& interface, const QString& method,
                   const QVariantList& args = {})
@@ -38,7 +43,7 @@ QVariantList Call(const QString& service, const QString& path, const QString& in
 template <typename T>
 T Property(const TankRig& rig, const QString& name)
 {
-    const QVariantList value = Call(rig.tray.BusItem()->Service(), TrayItem::Path, "org.freedesktop.DBus.Properties",
+    const QVariantList value = Call(BusItem(rig)->Service(), TrayItem::Path, "org.freedesktop.DBus.Properties",
                                     "Get", {"org.kde.StatusNotifierItem", name});
     return qdbus_cast<T>(value.value(0).value<QDBusVariant>().variant());
 }
@@ -74,7 +79,7 @@ private slots:
             if (!watcherFirst) {
                 watcher = std::make_unique<Watcher>("later");
             }
-            const QString item = QDBusConnection::sessionBus().baseService() + ' ' + rig.tray.BusItem()->Service();
+            const QString item = QDBusConnection::sessionBus().baseService() + ' ' + BusItem(rig)->Service();
             QTRY_COMPARE(watcher->items, QStringList{item});
             QTRY_VERIFY(rig.main.mnuOptionTray->isEnabled());
 
@@ -99,7 +104,7 @@ private slots:
         rig.model.pet.Stress = 42;
         rig.model.ChangeStress(0);
         QCOMPARE(Property<DBusToolTip>(rig, "ToolTip").title, TrayValuesTip(rig.model.pet));
-        const QString item = rig.tray.BusItem()->Service();
+        const QString item = BusItem(rig)->Service();
         QCOMPARE(Layout(item), QStringList({"タスクトレイに入れる(_T) true", "separator", "ばすぽうの終了(_X)... true"}));
 
         // The menu's first item, clicked in the panel, hides the tank and brings it back.
@@ -130,14 +135,14 @@ private slots:
         for (const auto& [shell, activations, tankVisible] : rows) {
             Watcher watcher(shell);
             TankRig rig;
-            rig.tray.BusItem()->ProcessName = [shell = shell](uint) { return shell; };  // the panel's process
+            BusItem(rig)->ProcessName = [shell = shell](uint) { return shell; };  // the panel's process
             rig.StartWithFish();
-            QTRY_VERIFY(rig.tray.BusItem()->Registered());
+            QTRY_VERIFY(BusItem(rig)->Registered());
             QTest::qWait(50);  // the shell is known
             const int pastADoubleClick = QApplication::doubleClickInterval() + 100;
             QTimer::singleShot(pastADoubleClick, &rig.tray, [&] { rig.tray.mnuVaspo->close(); });
             for (int i = 0; i < activations; ++i) {
-                Call(rig.tray.BusItem()->Service(), TrayItem::Path, "org.kde.StatusNotifierItem", "Activate",
+                Call(BusItem(rig)->Service(), TrayItem::Path, "org.kde.StatusNotifierItem", "Activate",
                      {300, 20});
             }
             QTest::qWait(pastADoubleClick + 100);
