@@ -1,8 +1,9 @@
 #pragma once
 // The only place that touches the per-user settings store. Key paths are
 // registry-style ("Software\OSKE\VASPO"); on Windows they are real keys below
-// HKEY_CURRENT_USER, elsewhere INI files below $XDG_CONFIG_HOME. Every value is
-// a string. Each call opens the store, does one thing and lets go again.
+// HKEY_CURRENT_USER (string values), elsewhere INI files below $XDG_CONFIG_HOME.
+// Every value is a string. Each call opens the store, does one thing and lets
+// go again.
 
 #include <QList>
 #include <QString>
@@ -17,10 +18,19 @@ QString ReadRegString(const QString& keyPath, const QString& valueName);
 qint16 ReadRegInteger(const QString& keyPath, const QString& valueName);
 qint32 ReadRegLong(const QString& keyPath, const QString& valueName);
 bool WriteRegString(const QString& keyPath, const QString& valueName, const QString& text);
-// Writes all the values at once: outside Windows the file is replaced in one
-// step, so an interrupted write leaves the old values or the new, never a mix.
+// Writes all the values at once: an interrupted write leaves the old values or
+// the new, never a mix (a file replaced in one step; in the registry, a
+// complete copy beside the key that the next use finishes).
 bool WriteRegValues(const QString& keyPath, const RegValues& values);
 bool DeleteRegKey(const QString& parentKeyPath, const QString& subKeyName);
+bool RegKeyExists(const QString& keyPath);
+
+// Where the keys are kept. Tests keep theirs apart from the user's: `root` is
+// a key path below HKEY_CURRENT_USER that every key goes under (Windows), or
+// the folder that takes the configuration folder's place (elsewhere). Empty:
+// the user's own.
+void SetRegStoreRoot(const QString& root);
+QString RegStoreRoot();
 
 // What a key's store is like before anything is read from it.
 struct RegKeyHealth {
@@ -34,9 +44,13 @@ RegKeyHealth CheckRegKey(const QString& keyPath, const QStringList& expectedName
 // "….broken.2", …); the copy's path, empty when none could be made.
 QString KeepBrokenRegKey(const QString& keyPath);
 
+#ifndef Q_OS_WIN
 // Where a key lives outside Windows: "Software\A\B" -> "<config>/A/B.conf".
 // Empty when the path names no key.
 QString RegKeyFilePath(const QString& keyPath);
+#endif
+// The key as the user would look for it: the file, or the registry key's full name.
+QString RegKeyLocation(const QString& keyPath);
 
 // The same five operations as an object, so that callers can be handed a
 // recording or failing store in tests.
