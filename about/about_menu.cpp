@@ -17,6 +17,7 @@ AboutMenu::AboutMenu(frmMain& main, frmTray& tray) : main_(main), tray_(tray)
 void AboutMenu::mnuHelpAbout_Click()
 {
     frmAbout box(main_.model(), [this] { tray_.Form_Unload(); }, &main_);
+    box.StartAtLogin = main_.StartAtLogin;
     CentreOnScreen(&box, &main_);
     WidgetOrder order(&box);
     SetTopMost(order, 1);

@@ -91,6 +91,7 @@ void frmAbout::Command2_Click()
         return;
     }
     model_.registry().DeleteRegKey(vaspo::KeyParent, vaspo::KeyName);
+    StartAtLogin.Disable();
     model_.NoSave = 1;  // the fish is gone; closing must not write it back
     model_.Message(tr("レジストリを削除しました。\n"
                       "終了後、インストールした実行ファイル・ヘルプファイル・ドキュメントファイルなどを"

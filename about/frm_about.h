@@ -5,6 +5,8 @@
 #include <QDialog>
 #include <functional>
 
+#include "mainwin/autostart.h"
+
 class QLabel;
 class QPushButton;
 class Vaspo;
@@ -27,6 +29,8 @@ public:
     QLabel* lblinternet;
     QPushButton* Command2;
     QPushButton* Command1;
+    // The uninstall removes the entry too, so that nothing starts the program again.
+    Autostart StartAtLogin;
 
 private:
     QLabel* NewLabel(const QString& text, const QRect& twips);

@@ -162,9 +162,12 @@ void frmMain::CreateMenus()
     mnuOptionTop = AddItem(mnuOption, tr("常に手前に表示(&T)"));
     mnuOptionMsg = AddItem(mnuOption, tr("メッセージを表示する(&M)"));
     mnuOptionTray = AddItem(mnuOption, tr("最小化はタスクトレイへ(&I)"));
-    for (QAction* item : {mnuOptionTop, mnuOptionMsg, mnuOptionTray}) {
+    mnuOptionLogin = AddItem(mnuOption, tr("ログイン時に起動(&L)"));
+    for (QAction* item : {mnuOptionTop, mnuOptionMsg, mnuOptionTray, mnuOptionLogin}) {
         item->setCheckable(true);
     }
+    // The entry belongs to the desktop, whose settings may have changed it since.
+    connect(mnuOption, &QMenu::aboutToShow, this, [this] { mnuOptionLogin->setChecked(StartAtLogin.Enabled()); });
 
     mnuHelp = menuBar()->addMenu(tr("ﾍﾙﾌﾟ(&H)"));
     mnuHelpHelp = AddItem(mnuHelp, tr("ﾍﾙﾌﾟ(&H)"));
@@ -184,6 +187,7 @@ void frmMain::CreateMenus()
     connect(mnuOptionTop, &QAction::triggered, this, &frmMain::mnuOptionTop_Click);
     connect(mnuOptionMsg, &QAction::triggered, this, &frmMain::mnuOptionMsg_Click);
     connect(mnuOptionTray, &QAction::triggered, this, &frmMain::mnuOptionTray_Click);
+    connect(mnuOptionLogin, &QAction::triggered, this, &frmMain::mnuOptionLogin_Click);
     connect(mnuHelpHelp, &QAction::triggered, this, &frmMain::mnuHelpHelp_Click);
     for (int index = 0; index < 3; ++index) {
         connect(mnuHelpIntAcc[index], &QAction::triggered, this, [this, index] { mnuHelpIntAcc_Click(index); });

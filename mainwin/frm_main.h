@@ -8,6 +8,7 @@
 #include <functional>
 #include <optional>
 
+#include "mainwin/autostart.h"
 #include "model/seams.h"
 #include "model/vaspo.h"
 
@@ -35,6 +36,8 @@ public:
     void SetStartupHost(StartupHost* host) { startupHost_ = host; }
     // How help targets reach the desktop; replaceable so that tests see them.
     std::function<bool(const QUrl&)> OpenUrl;
+    // The desktop's autostart entry behind the login item; tests move it.
+    Autostart StartAtLogin;
 
     // Controls.
     QTimer* Timer1 = nullptr;
@@ -71,6 +74,7 @@ public:
     QAction* mnuOptionTop = nullptr;
     QAction* mnuOptionMsg = nullptr;
     QAction* mnuOptionTray = nullptr;
+    QAction* mnuOptionLogin = nullptr;
     QMenu* mnuHelp = nullptr;
     QAction* mnuHelpHelp = nullptr;
     QMenu* mnuHelpInternet = nullptr;
@@ -98,6 +102,7 @@ public:
     void mnuOptionTop_Click();
     void mnuOptionMsg_Click();
     void mnuOptionTray_Click();
+    void mnuOptionLogin_Click();
     void mnuHelpHelp_Click();
     void mnuHelpIntAcc_Click(int index);
 

@@ -93,6 +93,18 @@ void frmMain::mnuOptionTray_Click()
     model_.ToggleMinTray();
 }
 
+void frmMain::mnuOptionLogin_Click()
+{
+    // The click has turned the mark to what the user wants; afterwards it shows what the entry says.
+    const bool wanted = mnuOptionLogin->isChecked();
+    const bool done = wanted ? StartAtLogin.Enable(QCoreApplication::applicationFilePath()) : StartAtLogin.Disable();
+    mnuOptionLogin->setChecked(StartAtLogin.Enabled());
+    if (!done) {
+        model_.Message(tr("ログイン時の起動を変えられませんでした。\n%1").arg(StartAtLogin.Location()), tr("ログイン時に起動"),
+                       MsgIcon::Critical);
+    }
+}
+
 void frmMain::mnuHelpHelp_Click()
 {
     if (!help_) {

@@ -16,11 +16,12 @@ PACKAGES=(g++ cmake make qt6-base-dev libgl-dev libglx-dev libopengl-dev
           qt6-tools-dev qt6-l10n-tools qt6-translations-l10n fonts-ipafont-gothic)
 # What only the tests need: a virtual X display with a window manager and
 # keys pressed on it, to drive the windows and the real program as on a
-# desktop; the desktop's validators for the installed files;
-# dpkg-source and lintian for the source package; a private session bus for
-# the tray icon's panels.
+# desktop; the desktop's validators for the installed files; GLib's `gio
+# launch`, which starts the autostart entry as GNOME would; dpkg-source and
+# lintian for the source package; a private session bus for the tray icon's
+# panels.
 # shellcheck disable=SC2034
-TEST_PACKAGES=(xvfb openbox xdotool desktop-file-utils appstream dpkg-dev lintian dbus-daemon)
+TEST_PACKAGES=(xvfb openbox xdotool desktop-file-utils libglib2.0-bin appstream dpkg-dev lintian dbus-daemon)
 # What building the Debian package needs besides the build's own packages.
 # shellcheck disable=SC2034
 PACKAGE_PACKAGES=(build-essential dpkg-dev debhelper lintian)

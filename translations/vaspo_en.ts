@@ -1183,6 +1183,20 @@ See the help for details.</translation>
         <comment>file name of the help in this language</comment>
         <translation>VASPO_en.HLP</translation>
     </message>
+    <message>
+        <source>ログイン時に起動(&amp;L)</source>
+        <translation>Start at &amp;login</translation>
+    </message>
+    <message>
+        <source>ログイン時の起動を変えられませんでした。
+%1</source>
+        <translation>Could not change starting at login.
+%1</translation>
+    </message>
+    <message>
+        <source>ログイン時に起動</source>
+        <translation>Start at login</translation>
+    </message>
 </context>
 <context>
     <name>frmMsg</name>

@@ -6,6 +6,7 @@
 
 namespace {
 
+// A fish stored and started at login: in the private config folder, or on Windows below a key of the test's own.
 struct AboutRig : ModelRig {
     int trayUnloads = 0;
     int endsWhenTrayUnloaded = -1;
@@ -13,8 +14,20 @@ struct AboutRig : ModelRig {
                      ++trayUnloads;
                      endsWhenTrayUnloaded = end.ends;
                  }};
+#ifdef Q_OS_WIN
+    const QString loginKey = "VASPO-test-" + QString::number(QCoreApplication::applicationPid());
+    Autostart login{vaspo::KeyParent + '\\' + loginKey};
+    ~AboutRig() { DeleteRegKey(vaspo::KeyParent, loginKey); }
+#else
+    Autostart login;
+#endif
 
-    AboutRig() { Store({{"Version", vaspo::Version}, {"FishName", "ぎんじろう"}}); }
+    AboutRig()
+    {
+        Store({{"Version", vaspo::Version}, {"FishName", "ぎんじろう"}});
+        login.Enable(QCoreApplication::applicationFilePath());
+        box.StartAtLogin = login;
+    }
 };
 
 }  // namespace
@@ -30,18 +43,27 @@ private slots:
             AboutRig rig;
             rig.dialogs.answers.assign(answers.begin(), answers.end());
             rig.box.Command2_Click();
-            QCOMPARE(std::tuple(rig.dialogs.shown.size(), rig.model.NoSave, rig.trayUnloads, rig.KeyExists()),
-                     std::tuple(answers.size(), 0, 0, true));
+            QCOMPARE(std::tuple(rig.dialogs.shown.size(), rig.model.NoSave, rig.trayUnloads, rig.KeyExists(),
+                                rig.login.Enabled()),
+                     std::tuple(answers.size(), 0, 0, true, true));
             QCOMPARE(rig.dialogs.shown[0].defaultButton, MsgAnswer::No);
         }
 
         AboutRig rig;
         rig.dialogs.answers = {MsgAnswer::Yes, MsgAnswer::Yes};
         QVERIFY_THROWS_EXCEPTION(ProgramEnded, rig.box.Command2_Click());
-        // Gone, not written back, and the tray icon went before the end.
-        QCOMPARE(std::tuple(rig.KeyExists(), rig.registry.writes.size(), rig.model.NoSave, rig.endsWhenTrayUnloaded),
-                 std::tuple(false, 0, 1, 0));
+        // Gone, not started at login again, not written back, and the tray icon went before the end.
+        QCOMPARE(std::tuple(rig.KeyExists(), rig.login.Enabled(), rig.registry.writes.size(), rig.model.NoSave,
+                            rig.endsWhenTrayUnloaded),
+                 std::tuple(false, false, 0, 1, 0));
         QCOMPARE(rig.dialogs.titles.last(), QString("アンインストールしました！"));
+
+        // /REGDEL only forgets the fish: the next login starts the program for a new owner.
+        AboutRig regdel;
+        FakeHost host;
+        host.arguments = {"/REGDEL"};
+        QVERIFY_THROWS_EXCEPTION(ProgramEnded, regdel.model.StartProcedure(host));
+        QCOMPARE(std::tuple(regdel.KeyExists(), regdel.login.Enabled()), std::tuple(false, true));
     }
 };
 

@@ -1,8 +1,10 @@
 // Installing into a prefix gives a desktop program: launcher, icons and
 // metainfo valid for the desktop's tools, and a program that, unable to
-// write beside itself, writes into the user's data folder.
+// write beside itself, writes into the user's data folder. Its autostart
+// entry starts it at login.
 #include <QImage>
 
+#include "mainwin/autostart.h"
 #include "support/real_program.h"
 
 namespace {
@@ -58,6 +60,36 @@ private slots:
         QVERIFY(program.Appears(home + "/data/OSKE/VASPO/VASPO.HIS"));
         program.Stop(SIGKILL);
         QVERIFY(!QFile::exists(bin + "/VASPO.HIS"));
+    }
+    // Written for a copy in a folder whose name a shell would misread: valid, and its Exec line, run by
+    // GLib as GNOME runs autostart entries, starts that very copy. Once the copy is gone it starts nothing.
+    void autostartEntryStartsThisCopy()
+    {
+        RealProgram program;
+        program.StoreFish(0);
+        QTemporaryDir root;
+        const QString copy = root.filePath(R"(fish's "tank" $HOME \ `x` (1) ~/vaspo)");
+        QVERIFY(QDir().mkpath(QFileInfo(copy).path()) && QFile::copy(VASPO_EXECUTABLE, copy));
+        QVERIFY(Autostart().Enable(copy));
+        const QString entry = program.config.filePath("autostart/org.example.vaspo.desktop");
+        const auto [valid, validLog] = Run("desktop-file-validate", {entry});
+        QVERIFY2(valid == 0 && validLog.isEmpty(), qPrintable(validLog));
+
+        QProcess gio;  // the program keeps gio's output: not a pipe that closes under it
+        gio.setStandardOutputFile(QProcess::nullDevice());
+        gio.setStandardErrorFile(QProcess::nullDevice());
+        gio.start("gio", {"launch", entry});
+        QVERIFY(gio.waitForFinished() && gio.exitCode() == 0 && program.Appears(program.LockPath()));
+        const QByteArray pid = ReadAll(program.LockPath()).split('\n').first();
+        const QString running = QFileInfo("/proc/" + pid + "/exe").symLinkTarget();
+        ::kill(pid_t(pid.toLongLong()), SIGKILL);
+        QCOMPARE(running, copy);
+
+        QVERIFY(QFile::remove(copy));
+        QFile::remove(program.LockPath());
+        QVERIFY(!Autostart().Enabled());
+        const auto [launched, launchLog] = Run("gio", {"launch", entry});
+        QVERIFY2(launched != 0 && !QFile::exists(program.LockPath()), qPrintable(launchLog));
     }
     // The Debian source package: lintian-clean, and of the program's version.
     void debianSource()

@@ -1,12 +1,34 @@
 // The tank window: start-up, the clock tick, closing, swimming, the menus, the
 // notification-area icon and the desktop setup.
+#include <QMenuBar>
 #include <QSystemTrayIcon>
 
 #include "mainwin/desktop_setup.h"
 #include "mainwin/widget_order.h"
 #include "support/tank_rig.h"
 
+#ifdef Q_OS_WIN
+#include <qt_windows.h>
+#else
+#include <sys/stat.h>
+#endif
+
 namespace {
+
+// Opens the option menu with a click on the menu bar, as the user does.
+bool OpenOptions(frmMain& main)
+{
+    QMenuBar* bar = main.menuBar();
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(main.mnuOption->menuAction()).center());
+    return QTest::qWaitFor([&] { return main.mnuOption->isVisible(); });
+}
+
+// Clicks the login item in the open option menu; the menu closes.
+bool ClickLoginItem(frmMain& main)
+{
+    QTest::mouseClick(main.mnuOption, Qt::LeftButton, {}, main.mnuOption->actionGeometry(main.mnuOptionLogin).center());
+    return QTest::qWaitFor([&] { return !main.mnuOption->isVisible(); });
+}
 
 // The platform chosen with the given variables (null: unset) and arguments.
 QByteArray PlatformChosenFor(const char* display, const char* wayland, const char* session,
@@ -246,6 +268,88 @@ private slots:
         bare.tray.CheckTrayArea();
         QCOMPARE(std::tuple(bare.main.isVisible(), bare.main.isMinimized(), bare.main.mnuOptionTray->isEnabled()),
                  std::tuple(true, false, false));
+    }
+
+    // The item shows the desktop's autostart entry whoever changed it, and a click
+    // turns it round; the fish's record is not written for it.
+    void loginItemFollowsTheEntry_data()
+    {
+        QTest::addColumn<QByteArray>("entry");  // put there from outside
+        QTest::addColumn<bool>("checked");
+        QTest::addColumn<bool>("afterClick");
+        const QByteArray other = "[Desktop Entry]\nType=Application\nName=VASPO\nExec=/bin/true\n";
+        QTest::newRow("none") << QByteArray() << false << true;
+        QTest::newRow("another copy's") << other + "TryExec=/bin/true\n" << true << false;
+        QTest::newRow("switched off in GNOME") << other + "X-GNOME-Autostart-enabled=false\n" << false << true;
+        QTest::newRow("hidden") << other + "Hidden=true\n" << false << true;
+        QTest::newRow("its program deleted") << other + "TryExec=/gone/vaspo\n" << false << true;
+        QTest::newRow("a FIFO, not read") << QByteArray("FIFO") << false << true;
+        QTest::newRow("folder blocked: told") << QByteArray("blocked") << false << false;
+    }
+    void loginItemFollowsTheEntry()
+    {
+#ifdef Q_OS_WIN
+        QSKIP("an XDG autostart file; Windows starts what the Run key names");
+#else
+        QFETCH(QByteArray, entry);
+        QFETCH(bool, checked);
+        QFETCH(bool, afterClick);
+        Tank rig;
+        QVERIFY(OpenOptions(rig.main));
+        QTest::keyClick(rig.main.mnuOption, Qt::Key_Escape);
+        const QString folder = rig.config.filePath("autostart"), file = folder + "/org.example.vaspo.desktop";
+        if (entry == "blocked") {
+            QVERIFY(WriteAll(folder, "a file where the folder should be"));
+        } else if (entry == "FIFO") {
+            QVERIFY(QDir().mkpath(folder) && ::mkfifo(QFile::encodeName(file), 0600) == 0);
+        } else if (!entry.isEmpty()) {
+            QVERIFY(QDir().mkpath(folder) && WriteAll(file, entry));
+        }
+        QVERIFY(OpenOptions(rig.main));
+        QCOMPARE(rig.main.mnuOptionLogin->isChecked(), checked);
+        QVERIFY(ClickLoginItem(rig.main));
+        const QString tryExec = "TryExec=" + QCoreApplication::applicationFilePath();
+        QCOMPARE(std::tuple(rig.main.mnuOptionLogin->isChecked(), QFile::exists(file),
+                            ReadAll(file).split('\n').contains(tryExec.toUtf8())),
+                 std::tuple(afterClick, afterClick, afterClick));
+        QCOMPARE(std::tuple(rig.dialogs.titles, rig.registry.writes),
+                 std::tuple(entry == "blocked" ? QStringList{"ログイン時に起動"} : QStringList(), QStringList()));
+#endif
+    }
+
+    // On Windows the item is the value VASPO under the Run key, which Task Manager may switch off.
+    void loginItemWritesTheRunValue()
+    {
+#ifndef Q_OS_WIN
+        QSKIP("the Run key is Windows's; elsewhere the item is an XDG autostart file");
+#else
+        const QString key = "Software\\OSKE\\VASPO-test-" + QString::number(QCoreApplication::applicationPid());
+        const QString run = "HKEY_CURRENT_USER\\" + key + "\\Run";
+        const std::wstring approved = (key + "\\Explorer\\StartupApproved\\Run").toStdWString();
+        const auto switchOff = [&](BYTE first) {
+            HKEY handle = nullptr;
+            const BYTE data[12] = {first};
+            QVERIFY(RegCreateKeyExW(HKEY_CURRENT_USER, approved.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &handle,
+                                    nullptr) == ERROR_SUCCESS);
+            QVERIFY(RegSetValueExW(handle, L"VASPO", 0, REG_BINARY, data, sizeof data) == ERROR_SUCCESS);
+            RegCloseKey(handle);
+        };
+        const auto runValue = [&] { return QSettings(run, QSettings::NativeFormat).value("VASPO").toString(); };
+        Tank rig;
+        rig.main.StartAtLogin = Autostart(key);
+        const QString quoted = '"' + QDir::toNativeSeparators(QCoreApplication::applicationFilePath()) + '"';
+        QVERIFY(OpenOptions(rig.main) && !rig.main.mnuOptionLogin->isChecked() && ClickLoginItem(rig.main));
+        QCOMPARE(std::tuple(rig.main.mnuOptionLogin->isChecked(), runValue()), std::tuple(true, quoted));
+        // Switched off in Task Manager: unchecked; a click switches it on again for good.
+        switchOff(3);
+        QVERIFY(OpenOptions(rig.main) && !rig.main.mnuOptionLogin->isChecked() && ClickLoginItem(rig.main));
+        QCOMPARE(std::tuple(rig.main.mnuOptionLogin->isChecked(), runValue()), std::tuple(true, quoted));
+        switchOff(2);  // switched on there
+        QVERIFY(OpenOptions(rig.main) && rig.main.mnuOptionLogin->isChecked() && ClickLoginItem(rig.main));
+        QCOMPARE(std::tuple(rig.main.mnuOptionLogin->isChecked(), runValue(), rig.registry.writes),
+                 std::tuple(false, QString(), QStringList()));
+        RegDeleteTreeW(HKEY_CURRENT_USER, key.toStdWString().c_str());
+#endif
     }
 
     void waylandSessionsGoThroughXWayland()

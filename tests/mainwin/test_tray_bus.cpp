@@ -122,7 +122,7 @@ private slots:
         QCOMPARE(Layout(panel.baseService()),
                  QStringList({"バックスクリーン(_S)... false", "アクセサリ(_A)... false hidden",
                               "常に手前に表示(_T) true checkmark1", "メッセージを表示する(_M) true checkmark0",
-                              "最小化はタスクトレイへ(_I) false checkmark0"}));
+                              "最小化はタスクトレイへ(_I) false checkmark0", "ログイン時に起動(_L) true checkmark0"}));
     }
 
     void clicksFromPanels()
