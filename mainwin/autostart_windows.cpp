@@ -7,6 +7,8 @@
 
 #include <qt_windows.h>
 
+#include "storage/registry.h"
+
 namespace {
 
 const QString CurrentVersion = QStringLiteral("Software\\Microsoft\\Windows\\CurrentVersion");
@@ -62,15 +64,24 @@ bool SwitchedOff(const QString& approvedKey)
            type == REG_BINARY && size > 0 && (data[0] & 1) != 0;
 }
 
-// The Run key and Task Manager's StartupApproved copy of it, below `place` (empty: the real ones).
+// The key that holds Run: `place`, else the real one, below the store's root where tests keep their keys.
+QString Holder(const QString& place)
+{
+    if (!place.isEmpty()) {
+        return place;
+    }
+    return RegStoreRoot().isEmpty() ? CurrentVersion : RegStoreRoot() + QLatin1Char('\\') + CurrentVersion;
+}
+
+// The Run key and Task Manager's StartupApproved copy of it.
 QString RunKey(const QString& place)
 {
-    return (place.isEmpty() ? CurrentVersion : place) + QStringLiteral("\\Run");
+    return Holder(place) + QStringLiteral("\\Run");
 }
 
 QString ApprovedKey(const QString& place)
 {
-    return (place.isEmpty() ? CurrentVersion : place) + QStringLiteral("\\Explorer\\StartupApproved\\Run");
+    return Holder(place) + QStringLiteral("\\Explorer\\StartupApproved\\Run");
 }
 
 }  // namespace

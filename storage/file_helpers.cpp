@@ -8,12 +8,6 @@
 #include <QThread>
 #include <QTimer>
 
-#ifdef Q_OS_UNIX
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-#endif
-
 namespace {
 
 bool IsPathSeparator(QChar character)
@@ -84,28 +78,6 @@ QStringList FilesMatching(const QString& folder, const QStringList& patterns)
     dir.setFilter(QDir::Files);  // without QDir::CaseSensitive the patterns ignore letter case
     dir.setSorting(QDir::Name | QDir::IgnoreCase);
     return RegularFiles(dir);
-}
-
-bool OpenRegularFile(QFile& file, const QString& path)
-{
-    if (!QFileInfo(path).isFile())
-        return false;  // not even opened: opening some devices does something
-#ifdef Q_OS_UNIX
-    // Opened without waiting for a writer, then checked on what was opened.
-    const int handle = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (handle < 0)
-        return false;
-    struct stat opened {};
-    if (::fstat(handle, &opened) != 0 || !S_ISREG(opened.st_mode) ||
-        !file.open(handle, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        ::close(handle);
-        return false;
-    }
-    return true;
-#else
-    file.setFileName(path);
-    return file.open(QIODevice::ReadOnly);
-#endif
 }
 
 qint16 FileExists(const QString& path)

@@ -1185,7 +1185,7 @@ See the help for details.</translation>
     </message>
     <message>
         <source>ログイン時に起動(&amp;L)</source>
-        <translation>Start at &amp;login</translation>
+        <translation>Start at login(&amp;L)</translation>
     </message>
     <message>
         <source>ログイン時の起動を変えられませんでした。

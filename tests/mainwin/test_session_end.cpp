@@ -1,14 +1,120 @@
-// The real program closes like its close box does when the desktop ends
-// it: the fish is saved, nothing is asked, and a kill during that save
-// leaves a whole record.
+// The program closes like its close box does when the desktop ends it: the
+// fish is saved, nothing is asked, and a kill during that save leaves a whole
+// record. Outside Windows the real program gets the termination signals; on
+// Windows a tank of this test's own child process gets the messages of a
+// log-off.
 #include <QThread>
 
 #include "support/real_program.h"
 
+#ifdef _WIN32
+#include <QApplication>
+
+#include "mainwin/frm_main.h"
+#include "mainwin/frm_tray.h"
+#include "mainwin/instance_lock.h"
+#include "mainwin/program_end.h"
+#include "mainwin/qt_dialogs.h"
+#include "mainwin/session_end.h"
+#include "mainwin/tank_startup.h"
+#include "model/system_seams.h"
+
+namespace {
+
+const char* const ChildStore = "VASPO_TEST_CHILD_STORE";
+
+// The child: the tank as the program sets it up, its fish kept below the key the test names.
+int RunTank(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    SetRegStoreRoot(qEnvironmentVariable(ChildStore));
+    SystemClock clock;
+    SystemRandom random;
+    QtDialogs dialogs;
+    QTemporaryDir folder;
+    InstanceLock lock(folder.filePath("VASPO.lock"));
+    ImmediateEnd end(lock);
+    RegistryAccess registry;
+    Vaspo model(clock, random, dialogs, end, registry);
+    frmMain main(model);
+    frmTray tray(main, model);
+    main.AttachTray(&tray);
+    model.AttachMainWindow(&main);
+    TankStartup host(main, tray, lock, {}, folder.path());
+    main.SetStartupHost(&host);
+    SessionEnd sessionEnd;
+    QObject::connect(&sessionEnd, &SessionEnd::EndRequested, &main, &frmMain::RequestClose);
+    model.StartProcedure(host);
+    return QApplication::exec();
+}
+
+// The visible top-level windows of a process.
+QList<HWND> WindowsOf(qint64 pid)
+{
+    struct Search {
+        DWORD pid;
+        QList<HWND> found;
+    } search{DWORD(pid), {}};
+    EnumWindows(
+        [](HWND window, LPARAM data) -> BOOL {
+            auto* s = reinterpret_cast<Search*>(data);
+            DWORD owner = 0;
+            GetWindowThreadProcessId(window, &owner);
+            if (owner == s->pid && IsWindowVisible(window)) {
+                s->found.append(window);
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+}  // namespace
+#endif
+
 class TestSessionEnd : public QObject {
     Q_OBJECT
 private slots:
-    void signalSavesTheFish_data()
+#ifdef _WIN32
+    void signalsSaveTheFish() { QSKIP("POSIX signals; Windows ends a program with the messages of a log-off"); }
+
+    void logOffSavesTheFish_data()
+    {
+        QTest::addColumn<int>("reason");
+        QTest::newRow("log-off") << int(ENDSESSION_LOGOFF);
+        QTest::newRow("shut-down") << 0;
+    }
+    void logOffSavesTheFish()
+    {
+        QFETCH(int, reason);
+        RealProgram program;
+        program.StoreFish(1);
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(ChildStore, RegStoreRoot());
+        environment.insert("QT_QPA_PLATFORM", "windows");
+        QProcess child;
+        child.setProcessEnvironment(environment);
+        child.start(QCoreApplication::applicationFilePath(), {});
+        QVERIFY(child.waitForStarted());
+        QTRY_VERIFY_WITH_TIMEOUT(!WindowsOf(child.processId()).isEmpty(), 20000);  // the tank is up
+
+        // As Windows does it: asked first, then told, window by window.
+        for (HWND window : WindowsOf(child.processId())) {
+            DWORD_PTR answer = 0;
+            SendMessageTimeoutW(window, WM_QUERYENDSESSION, 0, LPARAM(reason), SMTO_ABORTIFHUNG, 10000, &answer);
+            SendMessageTimeoutW(window, WM_ENDSESSION, TRUE, LPARAM(reason), SMTO_ABORTIFHUNG, 10000, &answer);
+        }
+        QVERIFY(child.waitForFinished(10000));
+        QCOMPARE(std::tuple(child.exitStatus(), child.exitCode()), std::tuple(QProcess::NormalExit, 0));
+        QCOMPARE(QStringList({Stored("LastRunDay"), Stored("Speed")}),
+                 QStringList({QString::number(program.today), program.today % 10 == 0 ? "567" : "627"}));
+        QVERIFY(!Stored("Warning1").isEmpty());
+    }
+#else
+    void logOffSavesTheFish() { QSKIP("Windows's log-off messages; elsewhere the desktop sends signals"); }
+
+    void signalsSaveTheFish_data()
     {
         QTest::addColumn<int>("signal");
         QTest::addColumn<bool>("copied");
@@ -17,7 +123,7 @@ private slots:
         QTest::newRow("SIGINT") << int(SIGINT) << false;
         QTest::newRow("copied to another folder") << int(SIGTERM) << true;
     }
-    void signalSavesTheFish()
+    void signalsSaveTheFish()
     {
         QFETCH(int, signal);
         QFETCH(bool, copied);
@@ -38,6 +144,7 @@ private slots:
         QVERIFY(!Stored("Warning1").isEmpty() && !QFile::exists(program.LockPath()));
     }
 
+    // The registry's own kill test is the store's (test_storage).
     void killedWhileSavingLeavesTheOldRecordOrTheNew()
     {
         RealProgram program;
@@ -57,7 +164,20 @@ private slots:
             QVERIFY2(stored == before || after, qPrintable(stored.join(' ')));
         }
     }
+#endif
 };
 
-QTEST_GUILESS_MAIN(TestSessionEnd)
+int main(int argc, char** argv)
+{
+#ifdef _WIN32
+    if (qEnvironmentVariableIsSet(ChildStore)) {
+        return RunTank(argc, argv);
+    }
+#endif
+    QCoreApplication app(argc, argv);
+    TestSessionEnd test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
+
 #include "test_session_end.moc"

@@ -1,5 +1,6 @@
 #pragma once
-// The real program, run with a private settings folder and stopped by signals.
+// The real program, run with a private settings folder and stopped by signals
+// (outside Windows, where the settings folder can be handed to it).
 
 #include <QProcess>
 #include <QTemporaryDir>
@@ -8,15 +9,13 @@
 
 #include "support/scripted.h"
 
-struct RealProgram {
-    QTemporaryDir config;
+struct RealProgram : PrivateStore {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     QProcess process;
     const qint32 today = DayNumberOf(QDate::currentDate());
 
     RealProgram()
     {
-        qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
         environment.insert("XDG_CONFIG_HOME", config.path());
         environment.insert("QT_QPA_PLATFORM", "offscreen");
     }
@@ -24,7 +23,7 @@ struct RealProgram {
     void StoreFish(int daysAgo, const RegValues& extra = {}) const
     {
         const QString day = QString::number(today - daysAgo);
-        QFile::remove(RegKeyFilePath(vaspo::KeyPath));
+        DeleteRegKey(vaspo::KeyParent, vaspo::KeyName);
         WriteRegValues(vaspo::KeyPath, RegValues{{"Version", "0.32"}, {"FishName", "ぎんじろう"}, {"StartDay", day},
                                                  {"EatFood", day}, {"WaterDay", day}, {"LastRunDay", day}} + extra);
     }
@@ -38,9 +37,16 @@ struct RealProgram {
         process.start(program, arguments);
         return process.waitForStarted() && Appears(LockPath());
     }
+    bool Kill()
+    {
+        process.kill();
+        return process.waitForFinished(10000);
+    }
+#ifndef Q_OS_WIN
     bool Stop(int signal)
     {
         ::kill(pid_t(process.processId()), signal);
         return process.waitForFinished(10000);
     }
+#endif
 };

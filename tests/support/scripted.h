@@ -13,6 +13,7 @@
 #include "model/startup.h"
 #include "model/vaspo.h"
 #include "storage/registry.h"
+#include "support/private_store.h"
 
 struct ProgramEnded : std::runtime_error {
     ProgramEnded() : std::runtime_error("program ended") {}
@@ -175,9 +176,8 @@ public:
     }
 };
 
-// A model wired to scripted seams, in a private settings and program folder.
-struct ModelRig {
-    QTemporaryDir config;
+// A model wired to scripted seams, in a private settings store and program folder.
+struct ModelRig : PrivateStore {
     QTemporaryDir program;
     ScriptedClock clock;
     ScriptedRandom random;
@@ -189,7 +189,6 @@ struct ModelRig {
 
     ModelRig()
     {
-        qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
         model.AppFolder = program.path() + '/';
         model.MoveFilePath = model.AppFolder + vaspo::MoveFileName;
         model.AttachMainWindow(&window);
@@ -197,7 +196,7 @@ struct ModelRig {
         window.onUnload = [this] { end.End(); };
     }
     qint32 Today() const { return DayNumberOf(clock.now.date()); }
-    bool KeyExists() const { return QFile::exists(RegKeyFilePath(vaspo::KeyPath)); }
+    bool KeyExists() const { return RegKeyExists(vaspo::KeyPath); }
 };
 
 // A model with a healthy fish kept since `daysAgo` days, last run yesterday;
