@@ -133,13 +133,10 @@ mingw_dll_dirs() {
 }
 
 configure_and_build() {
-  local wine_path="Z:$QT_WINDOWS/bin" dir
-  for dir in $(mingw_dll_dirs); do wine_path+=";Z:$dir"; done
   "$QT_WINDOWS/bin/qt-cmake" -S . -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Release \
     -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
     -DCMAKE_CROSSCOMPILING_EMULATOR="$ROOT/windows/wine-run.sh"
   cmake --build "$BUILD" --parallel "$(nproc)"
-  export WINEPATH=$wine_path
 }
 
 # A Wine prefix of this run's own, with a virtual display for the windows the tests open.
@@ -152,8 +149,13 @@ start_wine() {
   for _ in $(seq 100); do [[ -s $WINE_RUN/displayfd ]] && break; sleep 0.1; done
   export DISPLAY=":$(head -n1 "$WINE_RUN/displayfd")"
   trap stop_wine EXIT
+  wineserver -p  # one server for the whole run, not one per program
   wineboot -i > /dev/null 2>&1
-  wineserver -p  # stays between the tests
+  # The Qt and MinGW libraries of the build, for the programs run from the build folder.
+  local dir
+  WINEPATH="Z:$QT_WINDOWS/bin"
+  for dir in $(mingw_dll_dirs); do WINEPATH+=";Z:$dir"; done
+  export WINEPATH
 }
 
 stop_wine() {

@@ -17,8 +17,7 @@ bool IsPathSeparator(QChar character)
 
 bool IsVisibleOrdinaryFile(const QString& path)
 {
-    const QFileInfo info(path);
-    return info.isFile() && !info.isHidden();
+    return IsRegularFile(path) && !QFileInfo(path).isHidden();
 }
 
 // The regular files among a folder's entries: a link to a FIFO or a device

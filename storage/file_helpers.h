@@ -21,6 +21,10 @@ QString FindFileIgnoringCase(const QString& path);
 // `patterns` ("1*.BMP"), letter case aside, sorted by name as a file list is.
 QStringList FilesMatching(const QString& folder, const QStringList& patterns);
 
+// Whether `path` is a regular file, links followed: no FIFO, device or folder,
+// nor a name that stands for a device (Windows).
+bool IsRegularFile(const QString& path);
+
 // Opens `path` for reading only when it is a regular file, links followed.
 // Anything else (a FIFO, a device, a folder) counts as missing, also when it
 // takes the file's place between the look and the open: a FIFO is never

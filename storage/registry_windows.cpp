@@ -61,7 +61,7 @@ LSTATUS Create(const std::wstring& path, KeyHandle& key)
                            KEY_READ | KEY_WRITE, nullptr, key.Out(), nullptr);
 }
 
-bool Exists(const std::wstring& path)
+bool KeyExists(const std::wstring& path)
 {
     KeyHandle key;
     return Open(path, KEY_QUERY_VALUE, key) == ERROR_SUCCESS;
@@ -167,7 +167,7 @@ bool WriteCopy(const std::wstring& saving, const RegValues& values)
 // Whether a key could be made at `path`: the nearest key there is lets us make keys below it.
 bool CanCreate(QStringList path)
 {
-    while (!path.isEmpty() && !Exists(NativePath(path))) {
+    while (!path.isEmpty() && !KeyExists(NativePath(path))) {
         path.removeLast();
     }
     KeyHandle nearest;
@@ -200,7 +200,7 @@ bool WriteAll(const QStringList& key, const RegValues& values)
         return false;
     }
     Settle(key);
-    return !Exists(saving);  // gone only once the key holds every value
+    return !KeyExists(saving);  // gone only once the key holds every value
 }
 
 bool Delete(const QStringList& key)
@@ -208,12 +208,12 @@ bool Delete(const QStringList& key)
     // The copy first: a complete one would bring the key back.
     RegDeleteTreeW(HKEY_CURRENT_USER, SavingPath(key).c_str());
     const std::wstring path = NativePath(key);
-    return Exists(path) && RegDeleteTreeW(HKEY_CURRENT_USER, path.c_str()) == ERROR_SUCCESS;
+    return KeyExists(path) && RegDeleteTreeW(HKEY_CURRENT_USER, path.c_str()) == ERROR_SUCCESS;
 }
 
 bool Exists(const QStringList& key)
 {
-    return ::Exists(NativePath(key));
+    return KeyExists(NativePath(key));
 }
 
 RegKeyHealth Check(const QStringList& key, const QStringList& expectedNames)
@@ -245,7 +245,7 @@ QString KeepBroken(const QStringList& key)
 {
     const std::wstring path = NativePath(key);
     std::wstring copyPath = path + L".broken";
-    for (int number = 2; ::Exists(copyPath); ++number) {
+    for (int number = 2; KeyExists(copyPath); ++number) {
         copyPath = path + L".broken." + std::to_wstring(number);
     }
     KeyHandle source;

@@ -7,9 +7,14 @@
 
 #include "storage/file_helpers.h"
 
+bool IsRegularFile(const QString& path)
+{
+    return QFileInfo(path).isFile();
+}
+
 bool OpenRegularFile(QFile& file, const QString& path)
 {
-    if (!QFileInfo(path).isFile())
+    if (!IsRegularFile(path))
         return false;  // not even opened: opening some devices does something
     // O_NONBLOCK: a FIFO without a writer is not waited for.
     const int handle = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);

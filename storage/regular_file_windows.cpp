@@ -27,9 +27,14 @@ bool NamesADevice(const QString& path)
 
 }  // namespace
 
+bool IsRegularFile(const QString& path)
+{
+    return !NamesADevice(path) && QFileInfo(path).isFile();
+}
+
 bool OpenRegularFile(QFile& file, const QString& path)
 {
-    if (NamesADevice(path) || !QFileInfo(path).isFile())
+    if (!IsRegularFile(path))
         return false;
     const std::wstring name = QDir::toNativeSeparators(path).toStdWString();
     HANDLE handle = CreateFileW(name.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,

@@ -6,6 +6,10 @@
 set -u
 : "${WINEPREFIX:?a private Wine prefix, made by scripts/windows.sh}"
 export WINEDEBUG=${WINEDEBUG:--all}
+# Wine keeps the host's QT_ variables from Windows programs; WINEQT_X reaches them as QT_X.
+while IFS= read -r name; do
+  export "WINE$name=${!name}"
+done < <(compgen -e | grep '^QT_')
 logs=()
 args=("$@")
 for ((i = 1; i < ${#args[@]}; ++i)); do

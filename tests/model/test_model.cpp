@@ -5,6 +5,7 @@
 #include "model/history_log.h"
 #include "model/move_file.h"
 #include "storage/text_codec.h"
+#include "support/damaged_store.h"
 #include "support/scripted.h"
 
 namespace {
@@ -244,27 +245,30 @@ private slots:
 
     void damagedSettingsAreNeverAQuietFirstStart()
     {
-        // Unreadable (here a folder stands where the file belongs): told, and ended without a touch.
+        // Unreadable: told, and ended without a touch.
         StartRig unreadable;
-        const QString file = RegKeyFilePath(vaspo::KeyPath);
-        QVERIFY(QDir().mkpath(file));
+        QVERIFY(damage::MakeUnreadable());
         QVERIFY_THROWS_EXCEPTION(ProgramEnded, unreadable.Start());
-        QVERIFY(unreadable.dialogs.titles == QStringList("設定を読めません") && unreadable.dialogs.texts[0].startsWith(file));
-        QVERIFY(QFileInfo(file).isDir());
+        const QString location = RegKeyLocation(vaspo::KeyPath);
+        QVERIFY(unreadable.dialogs.titles == QStringList("設定を読めません") &&
+                unreadable.dialogs.texts[0].startsWith(QDir::toNativeSeparators(location)));
+        QVERIFY(damage::StillThere());
+        damage::Repair();
 
         // Garbage: kept aside, never over an earlier copy, and told before the welcome.
         StartRig garbage;
-        const QString path = RegKeyFilePath(vaspo::KeyPath);
         const QByteArray junk("\x00\x01\xfe\xff binary\x9c\n\x07", 14);
-        QVERIFY(QDir().mkpath(QFileInfo(path).absolutePath()) && WriteAll(path, junk));
+        QVERIFY(damage::StoreGarbage(junk));
         garbage.dialogs.inputs = {"たま"};
         garbage.dialogs.answers = {MsgAnswer::Ok, MsgAnswer::Ok, MsgAnswer::Yes};
         garbage.Start();
-        QCOMPARE(std::tuple(garbage.dialogs.titles.mid(0, 2), ReadAll(path + ".broken"), garbage.model.pet.FishName),
+        QCOMPARE(std::tuple(garbage.dialogs.titles.mid(0, 2), damage::KeptGarbage(damage::KeptAs(1)),
+                            garbage.model.pet.FishName),
                  std::tuple(QStringList({"設定が壊れています", "ばすぽう - はじめまして！"}), junk, QString("たま")));
-        QVERIFY(WriteAll(path, junk + "2"));
+        QVERIFY(DeleteRegKey(vaspo::KeyParent, vaspo::KeyName) && damage::StoreGarbage(junk + "2"));
         garbage.model.CheckStore();
-        QCOMPARE(QList({ReadAll(path + ".broken"), ReadAll(path + ".broken.2")}), QList({junk, junk + "2"}));
+        QCOMPARE(QList({damage::KeptGarbage(damage::KeptAs(1)), damage::KeptGarbage(damage::KeptAs(2))}),
+                 QList({junk, junk + "2"}));
     }
 
     void moodAndConditionBoundaries()
