@@ -1,8 +1,11 @@
 #!/usr/bin/env bash
 # Build ばすぽう for Windows on Debian 12: a Qt for Windows from Debian's own qt6-base source
 # (made once into a cache), the program and its tests cross-built with MinGW-w64, the tests run
-# under Wine, then the portable zip and the installer. The last lines are their paths.
-#   VASPO_QT_WINDOWS=DIR   use the Qt for Windows in DIR as it is
+# under Wine, then the portable zip and the installer, each tried under Wine as a user would.
+# The last lines are their paths.
+#   bash scripts/windows.sh          all of it
+#   bash scripts/windows.sh build    only the Qt for Windows and the cross-build (build-win/)
+#   VASPO_QT_WINDOWS=DIR             use the Qt for Windows in DIR as it is
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
@@ -167,5 +170,13 @@ stop_wine() {
 ensure_packages "${PACKAGES[@]}" "${WINDOWS_PACKAGES[@]}"
 windows_qt
 configure_and_build
+[[ ${1:-} == build ]] && exit 0
 start_wine
 ctest --test-dir "$BUILD" --output-on-failure
+version=$(sed -n 's/^project(vaspo VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
+zip=$BUILD/vaspo-$version-win64.zip setup=$BUILD/vaspo-$version-setup.exe
+bash windows/package.sh "$BUILD" "$QT_WINDOWS" "$zip" "$setup"
+bash windows/check_installer.sh "$setup"
+bash tests/windows/real_program.sh "$zip"
+echo "$zip"
+echo "$setup"
