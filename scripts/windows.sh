@@ -176,7 +176,7 @@ ctest --test-dir "$BUILD" --output-on-failure
 version=$(sed -n 's/^project(vaspo VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
 zip=$BUILD/vaspo-$version-win64.zip setup=$BUILD/vaspo-$version-setup.exe
 bash windows/package.sh "$BUILD" "$QT_WINDOWS" "$zip" "$setup"
-bash windows/check_installer.sh "$setup"
+bash tests/windows/installer.sh "$setup"
 bash tests/windows/real_program.sh "$zip"
 echo "$zip"
 echo "$setup"
