@@ -37,7 +37,7 @@ private slots:
     void placedByTheirFrames()
     {
         DesktopRig rig;
-        const QRect screen = ScreenOf(&rig.main);
+        const QRect screen = UsableArea(&rig.main);
         QTRY_VERIFY(rig.main.frameGeometry().top() < rig.main.geometry().top());  // framed
         rig.model.ShowPetMessage("となり", "ぎんじろうの独り言");
         frmMsg* msg = rig.play.MessageWindow();
