@@ -56,7 +56,7 @@ void CareWindows::mnuCareFood_Click()
         return;  // the food is still sinking
     }
     frmFood* food = OpenOnce<frmFood>(food_, main_);
-    PlaceBesideTank(food, &main_, true);
+    PlaceBesideTank(food, &main_);
     ShowOnTop(food);
 }
 
@@ -68,14 +68,14 @@ void CareWindows::mnuCareWater_Click()
         return;
     }
     frmWater* water = OpenOnce<frmWater>(water_, main_);
-    PlaceBesideTank(water, &main_, true);
+    PlaceBesideTank(water, &main_);
     ShowOnTop(water);
 }
 
 void CareWindows::mnuCareAutoFoods_Click()
 {
     if (!model_.FeederSetOrRunning()) {
-        OpenFeeder(false);
+        OpenFeeder();
         return;
     }
     const QString title = tr("自動給餌機能の解除");
@@ -85,13 +85,13 @@ void CareWindows::mnuCareAutoFoods_Click()
     }
     model_.ResetFeeder();
     model_.Message(&main_, tr("自動給餌を解除しました."), title, MsgIcon::Information);
-    OpenFeeder(true);
+    OpenFeeder();
 }
 
-void CareWindows::OpenFeeder(bool pullInside)
+void CareWindows::OpenFeeder()
 {
     frmAutoFoods* feeder = OpenOnce<frmAutoFoods>(feeder_, model_);
-    PlaceBesideTank(feeder, &main_, pullInside);
+    PlaceBesideTank(feeder, &main_);
     ShowOnTop(feeder);
 }
 

@@ -27,7 +27,7 @@ public:
     frmAutoFoods* FeederWindow() const;
 
 private:
-    void OpenFeeder(bool pullInside);
+    void OpenFeeder();
 
     frmMain& main_;
     Vaspo& model_;

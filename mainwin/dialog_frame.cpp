@@ -28,13 +28,24 @@ bool TankIsNormal(const QWidget* tank)
     return tank->isVisible() && !tank->isMinimized() && !tank->isMaximized();
 }
 
-// Pulled back at the right and bottom edges, and never above or left of the
-// screen (the tank itself may stand out of it).
-QPoint KeptInside(QPoint place, const QSize& outer, const QRect& screen)
+// The least move that brings the outer frame inside the area; a window
+// larger than the area keeps its top-left corner (title bar and close box)
+// in it.
+QPoint Inside(QPoint place, const QSize& outer, const QRect& area)
 {
-    place.setY(qMax(qMin(place.y(), screen.bottom() + 1 - outer.height()), screen.top()));
-    place.setX(qMax(qMin(place.x(), screen.right() + 1 - outer.width()), screen.left()));
+    place.setY(qMax(qMin(place.y(), area.bottom() + 1 - outer.height()), area.top()));
+    place.setX(qMax(qMin(place.x(), area.right() + 1 - outer.width()), area.left()));
     return place;
+}
+
+QPoint CentredIn(const QRect& area, const QSize& size)
+{
+    return area.topLeft() + QPoint((area.width() - size.width()) / 2, (area.height() - size.height()) / 2);
+}
+
+QRect UsableAreaOf(const QScreen* screen)
+{
+    return screen ? AvailableGeometry(*screen) : QRect(0, 0, 1024, 768);
 }
 
 QPoint BesideTankCorner(const QWidget* tank)
@@ -115,44 +126,78 @@ void UseDialogFrame(QWidget* window)
                            Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
 }
 
-QRect ScreenOf(const QWidget* tank)
+std::function<QRect(const QScreen&)> AvailableGeometry = [](const QScreen& screen) {
+    return screen.availableGeometry();
+};
+
+QRect UsableArea(const QWidget* tank)
 {
-    const QScreen* screen = tank && tank->screen() ? tank->screen() : QGuiApplication::primaryScreen();
-    return screen ? screen->geometry() : QRect(0, 0, 1024, 768);
+    // A hidden window keeps the screen it was last shown on.
+    return UsableAreaOf(tank && tank->screen() ? tank->screen() : QGuiApplication::primaryScreen());
 }
 
 QSize OuterSize(const QWidget* window, const QWidget* tank)
 {
-    const bool framed = window->isVisible() && window->frameGeometry() != window->geometry();
-    const QMargins frame = FrameMargins(framed || !tank ? window : tank);
+    const QMargins frame = FrameMargins(Framed(window) || !tank ? window : tank);
     return window->size().grownBy(frame);
 }
 
 void PlacePopup(QWidget* popup, const QWidget* tank)
 {
-    const QRect screen = ScreenOf(tank);
+    const QRect area = UsableArea(tank);
     // Where the tank is not to be seen, by the client size, as always; else beside it.
-    const QPoint corner = TankIsNormal(tank) ? BesideTankCorner(tank)
-                                             : screen.topLeft() + QPoint((screen.width() - popup->width()) / 2,
-                                                                         (screen.height() - popup->height()) / 2);
-    Place(popup, [=] { popup->move(KeptInside(corner, OuterSize(popup, tank), screen)); });
+    const QPoint corner = TankIsNormal(tank) ? BesideTankCorner(tank) : CentredIn(area, popup->size());
+    Place(popup, [=] { popup->move(Inside(corner, OuterSize(popup, tank), area)); });
 }
 
-void PlaceBesideTank(QWidget* window, const QWidget* tank, bool pullInside)
+void PlaceBesideTank(QWidget* window, const QWidget* tank)
 {
     const QPoint corner = BesideTankCorner(tank);
-    const QRect screen = ScreenOf(tank);
-    Place(window, [=] { window->move(pullInside ? KeptInside(corner, OuterSize(window, tank), screen) : corner); });
+    const QRect area = UsableArea(tank);
+    Place(window, [=] { window->move(Inside(corner, OuterSize(window, tank), area)); });
+}
+
+void PlaceBelowTank(QWidget* window, const QWidget* tank)
+{
+    const QRect outer = tank->frameGeometry();
+    const QRect area = UsableArea(tank);
+    Place(window, [=] {
+        const QSize size = OuterSize(window, tank);
+        QPoint place = outer.bottomLeft() + QPoint(0, 1);
+        if (place.y() + size.height() > area.bottom() + 1 && outer.top() - size.height() >= area.top()) {
+            place.setY(outer.top() - size.height());
+        }
+        window->move(Inside(place, size, area));
+    });
 }
 
 void CentreOnScreen(QWidget* window, const QWidget* tank)
 {
-    const QRect screen = ScreenOf(tank);
+    const QRect area = UsableArea(tank);
     Place(window, [=] {
         const QSize outer = OuterSize(window, tank);
-        window->move(screen.left() + (screen.width() - outer.width()) / 2,
-                     screen.top() + (screen.height() - outer.height()) / 2);
+        window->move(Inside(CentredIn(area, outer), outer, area));
     });
+}
+
+void CentreOverOwner(QWidget* box, const QWidget* tank)
+{
+    const QWidget* owner = box->parentWidget() ? box->parentWidget()->window() : nullptr;
+    if (!owner || !owner->isVisible() || owner->isMinimized()) {
+        CentreOnScreen(box, tank);
+        return;
+    }
+    const QRect over = owner->frameGeometry();
+    const QRect area = UsableAreaOf(owner->screen());
+    Place(box, [=] {
+        const QSize outer = OuterSize(box, owner);
+        box->move(Inside(over.center() - QPoint(outer.width() / 2, outer.height() / 2), outer, area));
+    });
+}
+
+void KeepInside(QWidget* window)
+{
+    window->move(Inside(window->pos(), OuterSize(window, nullptr), UsableAreaOf(window->screen())));
 }
 
 void ShowOnTop(QWidget* window)

@@ -10,6 +10,7 @@
 #include <QUrl>
 #include <QWindow>
 
+#include "mainwin/dialog_frame.h"
 #include "mainwin/frm_main.h"
 #include "mainwin/frm_tray.h"
 #include "mainwin/widget_order.h"
@@ -124,6 +125,12 @@ void frmMain::mnuHelpHelp_Click()
     const QString beside = FindFileIgnoringCase(QFileInfo(model_.HelpFile).dir().filePath(name));
     const QUrl source = beside.isEmpty() ? QUrl(QStringLiteral("qrc:/") + name) : QUrl::fromLocalFile(beside);
     help_->setSource(source, QTextDocument::HtmlResource);
+    if (!help_->isVisible()) {
+        // Made smaller where the screen is: its foot and its corner grip stay within reach.
+        const QSize frame = OuterSize(help_, this) - help_->size();
+        help_->resize(help_->size().boundedTo(UsableArea(this).size() - frame));
+        CentreOnScreen(help_, this);
+    }
     help_->show();
     help_->raise();
     help_->activateWindow();

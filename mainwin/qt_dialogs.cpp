@@ -6,7 +6,9 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
+#include <QShowEvent>
 
+#include "mainwin/dialog_frame.h"
 #include "mainwin/widget_order.h"
 
 namespace {
@@ -43,6 +45,30 @@ void KeepTitleReadable(QMessageBox& box)
                   grid->columnCount());
 }
 
+// Qt's box, placed as the program's windows are once it knows its size: Qt
+// alone keeps it on the screen's usable area only by guessing the frame, and
+// without an owner puts it on the pointer's screen rather than the tank's.
+template <typename Box>
+class PlacedBox : public Box {
+public:
+    template <typename... Args>
+    explicit PlacedBox(const QWidget* tank, Args&&... args) : Box(std::forward<Args>(args)...), tank_(tank)
+    {
+    }
+
+protected:
+    void showEvent(QShowEvent* event) override
+    {
+        Box::showEvent(event);  // sizes the box to its text
+        if (!event->spontaneous()) {
+            CentreOverOwner(this, tank_);
+        }
+    }
+
+private:
+    const QWidget* tank_;
+};
+
 }  // namespace
 
 // The window the user acted in: the one the request names, else the active
@@ -61,7 +87,8 @@ QWidget* QtDialogs::VisibleOwner(QObject* requested) const
 MsgAnswer QtDialogs::MsgBox(const MsgRequest& request)
 {
     const QPointer<QWidget> owner = VisibleOwner(request.owner);
-    QMessageBox box(ToQt(request.icon), request.title, request.text, QMessageBox::NoButton, owner);
+    PlacedBox<QMessageBox> box(Owner(), ToQt(request.icon), request.title, request.text, QMessageBox::NoButton,
+                               owner);
     box.setTextFormat(Qt::PlainText);  // names and paths are shown as typed
     if (owner && IsKeptOnTop(owner)) {
         KeepWidgetOnTop(&box, true);  // else it would open behind its own window
@@ -92,7 +119,7 @@ MsgAnswer QtDialogs::MsgBox(const MsgRequest& request)
 
 QString QtDialogs::InputBox(const QString& prompt, const QString& title, const QString& defaultText)
 {
-    QInputDialog dialog(VisibleOwner());
+    PlacedBox<QInputDialog> dialog(Owner(), VisibleOwner());
     dialog.setWindowTitle(title);
     dialog.setLabelText(prompt);
     dialog.setTextValue(defaultText);

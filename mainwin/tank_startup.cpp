@@ -8,6 +8,7 @@
 #include <QScreen>
 #include <QTimer>
 
+#include "mainwin/dialog_frame.h"
 #include "mainwin/frm_main.h"
 #include "mainwin/frm_tray.h"
 #include "mainwin/instance_lock.h"
@@ -64,16 +65,24 @@ InstanceState TankStartup::CheckInstance()
 
 ScreenTwips TankStartup::Screen() const
 {
-    // Every screen, so that a tank kept on a second monitor stays there.
+    // Every screen, so that a tank kept on a second monitor stays there, with
+    // what its panels leave free.
     const auto twips = [](const QRect& pixels) {
         return QRect(pixels.topLeft() * TwipsPerPixel, pixels.size() * TwipsPerPixel);
     };
-    ScreenTwips desktop{twips(QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->geometry()
-                                                               : QRect(0, 0, 1024, 768))};
+    QList<const QScreen*> screens{QGuiApplication::primaryScreen()};
     for (const QScreen* screen : QGuiApplication::screens()) {
-        if (screen != QGuiApplication::primaryScreen()) {
-            desktop.screens.append(twips(screen->geometry()));
+        if (screen != screens.first()) {
+            screens.append(screen);
         }
+    }
+    if (!screens.first()) {
+        return {0, 0, 1024 * TwipsPerPixel, 768 * TwipsPerPixel};
+    }
+    ScreenTwips desktop{};
+    for (const QScreen* screen : screens) {
+        desktop.screens.append(twips(screen->geometry()));
+        desktop.usable.append(twips(AvailableGeometry(*screen)));
     }
     return desktop;
 }

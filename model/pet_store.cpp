@@ -19,6 +19,66 @@ qint32 Halved(qint32 value)
     return qint32(RoundHalfEven(value / 2.0));
 }
 
+// In 64 bits: stored values added up cannot overflow.
+bool Within(qint64 place, qint64 length, qint64 start, qint64 size)
+{
+    return place >= start && place + length <= start + size;
+}
+
+qint64 Overlap(qint64 place, qint64 length, qint64 start, qint64 size)
+{
+    return qMax<qint64>(0, qMin(place + length, start + size) - qMax(place, start));
+}
+
+// A place is kept while the tank's top-left corner, its title bar, lies on
+// the usable area of a screen, and the size comes from that screen. Else the
+// tank goes back to the screen it was on (the one that holds most of that
+// corner; the primary one when none does, as that screen is gone): each way
+// that is off its usable area is centred there, the title bar never above it.
+void RepairTankPlace(PetRecord& pet, const ScreenTwips& desktop)
+{
+    const QSize corner = UsableCorner * TwipsPerPixel;
+    const auto across = [&](const QRect& area) {
+        return Within(pet.FormLeft, corner.width(), area.left(), area.width());
+    };
+    const auto down = [&](const QRect& area) {
+        return Within(pet.FormTop, corner.height(), area.top(), area.height());
+    };
+    const auto covered = [&](const QRect& area) {
+        return Overlap(pet.FormLeft, corner.width(), area.left(), area.width()) *
+               Overlap(pet.FormTop, corner.height(), area.top(), area.height());
+    };
+    qsizetype home = -1, was = 0;
+    for (qsizetype screen = 0; screen < desktop.screens.size(); ++screen) {
+        const QRect usable = desktop.Usable(screen);
+        if (home < 0 && across(usable) && down(usable)) {
+            home = screen;
+        }
+        if (covered(desktop.screens[screen]) > covered(desktop.screens[was])) {
+            was = screen;
+        }
+    }
+    const qsizetype screen = home >= 0 ? home : was;
+    const QRect whole = desktop.screens.value(screen);
+    const QSize smallest = SmallestTank * TwipsPerPixel;
+    if (pet.FormHeight > whole.height() || pet.FormHeight < smallest.height()) {
+        pet.FormHeight = Halved(whole.height());
+    }
+    if (pet.FormWidth > whole.width() || pet.FormWidth < smallest.width()) {
+        pet.FormWidth = Halved(whole.width());
+    }
+    if (home >= 0) {
+        return;
+    }
+    const QRect usable = desktop.Usable(screen);
+    if (!down(usable)) {
+        pet.FormTop = usable.top() + qMax(0, Halved(usable.height() - pet.FormHeight));
+    }
+    if (!across(usable)) {
+        pet.FormLeft = usable.left() + qMax(0, Halved(usable.width() - pet.FormWidth));
+    }
+}
+
 // The record's values in the order they are saved; the first twelve are the
 // ones a move file carries.
 constexpr int MovedValueCount = 12;
@@ -110,38 +170,7 @@ void Vaspo::LoadPet(const ScreenTwips& screen)
 
 void Vaspo::ApplyLoadRepairs(const ScreenTwips& desktop)
 {
-    // A place counts as on the desktop when the tank's top-left corner lies on
-    // one of its screens; sizes come from that screen.
-    const QSize corner = UsableCorner * TwipsPerPixel;
-    const auto within = [](qint64 place, qint64 length, qint64 start, qint64 size) {
-        return place >= start && place + length <= start + size;
-    };
-    const auto acrossOn = [&](const QRect& screen) {
-        return within(pet.FormLeft, corner.width(), screen.left(), screen.width());
-    };
-    const auto downOn = [&](const QRect& screen) {
-        return within(pet.FormTop, corner.height(), screen.top(), screen.height());
-    };
-    const auto holds = [&](const QRect& screen) { return acrossOn(screen) && downOn(screen); };
-    const QRect primary = desktop.screens.value(0);
-    const auto home = std::find_if(desktop.screens.cbegin(), desktop.screens.cend(), holds);
-    const QRect screen = home == desktop.screens.cend() ? primary : *home;
-    const QSize smallest = SmallestTank * TwipsPerPixel;
-    if (pet.FormHeight > screen.height() || pet.FormHeight < smallest.height()) {
-        pet.FormHeight = Halved(screen.height());
-    }
-    if (pet.FormWidth > screen.width() || pet.FormWidth < smallest.width()) {
-        pet.FormWidth = Halved(screen.width());
-    }
-    if (home == desktop.screens.cend()) {
-        // Off every screen: each way that is off the primary one is centred on it.
-        if (!downOn(primary)) {
-            pet.FormTop = primary.top() + Halved(primary.height() - pet.FormHeight);
-        }
-        if (!acrossOn(primary)) {
-            pet.FormLeft = primary.left() + Halved(primary.width() - pet.FormWidth);
-        }
-    }
+    RepairTankPlace(pet, desktop);
 
     const qint32 today = DayNumber();
     if (pet.EatFood > today || pet.EatFood == 0) {

@@ -19,11 +19,15 @@ class QLocale;
 class RegistryAccess;
 class StartupHost;
 
-// The desktop's screens in twips; the first is the primary one.
+// The desktop's screens in twips; the first is the primary one. Beside each,
+// its usable area: what its panels, docks and taskbar leave free (the whole
+// screen where none is given).
 struct ScreenTwips {
     QList<QRect> screens;
+    QList<QRect> usable;
     ScreenTwips(std::initializer_list<QRect> all) : screens(all) {}
     ScreenTwips(qint32 left, qint32 top, qint32 width, qint32 height) : screens{QRect(left, top, width, height)} {}
+    QRect Usable(qsizetype screen) const { return usable.value(screen, screens.value(screen)); }
 };
 
 inline constexpr int TwipsPerPixel = 15;
@@ -33,7 +37,7 @@ inline constexpr int TwipsPerPixel = 15;
 // cannot be made smaller.
 inline constexpr QSize SmallestTank(160, 100);
 // A stored place is kept when this much of the tank's top-left corner, in
-// pixels, lies on a screen.
+// pixels, lies on the usable area of a screen.
 inline constexpr QSize UsableCorner(100, 50);
 
 // Days since 1989-12-31 in the local calendar (1990-01-01 is day 1).

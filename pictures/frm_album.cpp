@@ -77,6 +77,9 @@ void frmALBUM::imgALBUM_Resize()
     const int inner = tall ? picture : lowest - borders;
     setFixedSize(imgALBUM->x() + imgALBUM->width(), menu + inner);
     flbALBUM->resize(flbALBUM->width(), tall ? imgALBUM->height() : inner);
+    if (isVisible()) {
+        KeepInside(this);  // a tall picture would push the list's foot off the screen
+    }
 }
 
 void frmALBUM::mnuFileDel_Click()

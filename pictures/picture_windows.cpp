@@ -50,8 +50,7 @@ void PictureWindows::mnuCarePicture_Click()
         stamp->raise();
     }
     photo_ = new frmPhoto(main_);
-    const QRect tank = main_.frameGeometry();
-    photo_->move(tank.left(), tank.bottom() + 1);
+    PlaceBelowTank(photo_, &main_);
     photo_->show();
     photo_->activateWindow();
 }
@@ -68,6 +67,6 @@ void PictureWindows::mnuCarePictureView_Click()
 void PictureWindows::mnuOptionPic_Click()
 {
     OpenOnce<frmPic>(chooser_, main_);
-    PlaceBesideTank(chooser_, &main_, false);
+    PlaceBesideTank(chooser_, &main_);
     ShowOnTop(chooser_);
 }

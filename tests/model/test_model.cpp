@@ -88,18 +88,22 @@ private slots:
             repaired.model.LoadPet(Screen1024);
             QCOMPARE(std::tuple(name, stored, Field(repaired.model.pet, name)), std::tuple(name, stored, expected));
         }
-        // Two screens of 1920 pixels, the second right of the primary: a place on either stays; a place on neither
-        // is centred on the primary, that way.
-        const ScreenTwips two{QRect(0, 0, 1920 * 15, 1080 * 15), QRect(1920 * 15, -300 * 15, 1920 * 15, 1080 * 15)};
-        // Left, top (pixels) -> left, top, width (twips).
+        // Two screens of 1920 pixels, the second right of the primary; a 40 pixel taskbar at the primary's foot, a
+        // 30 pixel panel at the second's top. A place on the usable area of either stays; one whose corner lies under
+        // a panel, or across the two, is centred that way on the screen that holds most of the corner; a place on
+        // neither screen is centred on the primary, that way.
+        ScreenTwips two{QRect(0, 0, 1920 * 15, 1080 * 15), QRect(1920 * 15, -300 * 15, 1920 * 15, 1080 * 15)};
+        two.usable = {QRect(0, 0, 1920 * 15, 1040 * 15), QRect(1920 * 15, -270 * 15, 1920 * 15, 1050 * 15)};
+        // Left, top (pixels) -> left, top (pixels) of a 400 x 300 tank.
         for (const auto& [left, top, keptLeft, keptTop] :
-             {std::array{2500, -200, 2500 * 15, -200 * 15}, {5000, 100, (1920 - 400) * 15 / 2, 100 * 15}}) {
+             {std::array{2500, -200, 2500, -200}, {5000, 100, (1920 - 400) / 2, 100}, {2500, -290, 2500, -270 + 375},
+              {100, 1000, 100, (1040 - 300) / 2}, {1900, 500, 1920 + (1920 - 400) / 2, 500}}) {
             ModelRig rig;
             Store({{"FormLeft", QString::number(left * 15)}, {"FormTop", QString::number(top * 15)},
                    {"FormWidth", QString::number(400 * 15)}, {"FormHeight", QString::number(300 * 15)}});
             rig.model.LoadPet(two);
-            QCOMPARE(std::tuple(left, rig.model.pet.FormLeft, rig.model.pet.FormTop, rig.model.pet.FormWidth),
-                     std::tuple(left, keptLeft, keptTop, 400 * 15));
+            QCOMPARE(std::tuple(left, top, rig.model.pet.FormLeft, rig.model.pet.FormTop, rig.model.pet.FormWidth),
+                     std::tuple(left, top, keptLeft * 15, keptTop * 15, 400 * 15));
         }
     }
 

@@ -39,9 +39,9 @@ private slots:
         rig.main.mnuCarePicture->trigger();
         frmPhoto* camera = rig.pictures.Camera();
         const QRect tank = rig.main.frameGeometry();
-        // The date is shown on the tank; the camera right below it.
-        QCOMPARE(std::tuple(rig.main.lblDate->isVisible(), rig.main.lblDate->text(), camera->pos()),
-                 std::tuple(true, QString("2026/12/06 飼育日数: 1日"), tank.bottomLeft() + QPoint(0, 1)));
+        // The date is shown on the tank.
+        QCOMPARE(std::tuple(rig.main.lblDate->isVisible(), rig.main.lblDate->text()),
+                 std::tuple(true, QString("2026/12/06 飼育日数: 1日")));
 
         // A shot of the tank, then a smaller tank of another colour: the rest of the first stays.
         const auto shoot = [&](const QColor& water) {
@@ -117,11 +117,10 @@ private slots:
         rig.Picture("Pics/other.png", {30, 20});
         const QString started = QDir::currentPath();
         QDir::setCurrent(rig.Folder());  // the lists start where the program runs
-        rig.main.move(300, 200);
         rig.main.mnuOptionPic->trigger();
         QDir::setCurrent(started);
         frmPic* chooser = rig.pictures.Chooser();
-        QCOMPARE(std::tuple(chooser->size(), chooser->pos()), std::tuple(QSize(274, 192), QPoint(313, 213)));
+        QCOMPARE(chooser->size(), QSize(274, 192));
         const QList<QListWidgetItem*> pics = chooser->dirPic->findItems(" Pics", Qt::MatchEndsWith);
         QCOMPARE(pics.size(), 1);
         Click(chooser->dirPic, chooser->dirPic->row(pics.first()));

@@ -110,7 +110,7 @@ public:
     QString InputBox(const QString& prompt, const QString& title, const QString& defaultText) override
     {
         prompts.append(prompt + '|' + title + '|' + defaultText);
-        return Next(inputs, QString());
+        return real ? real->InputBox(prompt, title, defaultText) : Next(inputs, QString());
     }
 };
 
