@@ -173,6 +173,8 @@ configure_and_build
 [[ ${1:-} == build ]] && exit 0
 start_wine
 ctest --test-dir "$BUILD" --output-on-failure
+echo "Skipped under Wine, with their reasons:"
+grep -h '^SKIP' "$BUILD"/tests/*/*.log | sed 's/^SKIP *: */  /'
 version=$(sed -n 's/^project(vaspo VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
 zip=$BUILD/vaspo-$version-win64.zip setup=$BUILD/vaspo-$version-setup.exe
 bash windows/package.sh "$BUILD" "$QT_WINDOWS" "$zip" "$setup"

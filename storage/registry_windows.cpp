@@ -165,13 +165,15 @@ bool WriteCopy(const std::wstring& saving, const RegValues& values)
 }
 
 // Whether a key could be made at `path`: the nearest key there is lets us make keys below it.
-bool CanCreate(QStringList path)
+bool CanCreate(const std::wstring& path)
 {
-    while (!path.isEmpty() && !KeyExists(NativePath(path))) {
-        path.removeLast();
+    std::wstring nearest = path;
+    while (!nearest.empty() && !KeyExists(nearest)) {
+        const size_t separator = nearest.rfind(L'\\');
+        nearest.resize(separator == std::wstring::npos ? 0 : separator);
     }
-    KeyHandle nearest;
-    return Open(NativePath(path), KEY_CREATE_SUB_KEY, nearest) == ERROR_SUCCESS;
+    KeyHandle handle;
+    return Open(nearest, KEY_CREATE_SUB_KEY, handle) == ERROR_SUCCESS;
 }
 
 }  // namespace
@@ -224,7 +226,7 @@ RegKeyHealth Check(const QStringList& key, const QStringList& expectedNames)
     KeyHandle handle;
     const LSTATUS opened = Open(NativePath(key), KEY_READ, handle);
     if (opened == ERROR_FILE_NOT_FOUND) {
-        health.writable = CanCreate(key);
+        health.writable = CanCreate(NativePath(key));
         return health;
     }
     if (opened != ERROR_SUCCESS) {
@@ -237,7 +239,8 @@ RegKeyHealth Check(const QStringList& key, const QStringList& expectedNames)
     }
     health.broken = !known && !ValueNames(handle.Get()).isEmpty();
     KeyHandle writable;
-    health.writable = Open(NativePath(key), KEY_SET_VALUE, writable) == ERROR_SUCCESS && CanCreate(key.mid(0, key.size() - 1));
+    // The copy beside the key must be possible too.
+    health.writable = Open(NativePath(key), KEY_SET_VALUE, writable) == ERROR_SUCCESS && CanCreate(SavingPath(key));
     return health;
 }
 

@@ -6,7 +6,7 @@
 
 namespace {
 
-// A fish stored and started at login: in the private config folder, or on Windows below a key of the test's own.
+// A fish stored and started at login, in the test's own store.
 struct AboutRig : ModelRig {
     int trayUnloads = 0;
     int endsWhenTrayUnloaded = -1;
@@ -14,13 +14,7 @@ struct AboutRig : ModelRig {
                      ++trayUnloads;
                      endsWhenTrayUnloaded = end.ends;
                  }};
-#ifdef Q_OS_WIN
-    const QString loginKey = "VASPO-test-" + QString::number(QCoreApplication::applicationPid());
-    Autostart login{vaspo::KeyParent + '\\' + loginKey};
-    ~AboutRig() { DeleteRegKey(vaspo::KeyParent, loginKey); }
-#else
     Autostart login;
-#endif
 
     AboutRig()
     {

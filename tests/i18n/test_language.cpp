@@ -68,6 +68,9 @@ class TestLanguage : public QObject {
 private slots:
     void englishTranslationIsComplete()
     {
+#ifdef Q_OS_WIN
+        QSKIP("lupdate is the build machine's own tool; the Linux suite checks the translation file");
+#endif
         const QMap<QString, QString> english = ReadTs(SOURCE_DIR "/translations/vaspo_en.ts");
         // Every text in the code, as lupdate finds it now.
         QTemporaryDir dir;
@@ -106,6 +109,11 @@ private slots:
     {
         QFETCH(QString, env);
         QFETCH(QStringList, texts);
+#ifdef Q_OS_WIN
+        if (env.contains("LANGUAGE=") || env.contains("C.UTF-8")) {
+            QSKIP("the C locale and LANGUAGE lists are POSIX's; Windows has its display language, the other rows");
+        }
+#endif
         if (!InChild()) {
             return RunRowIn(env);
         }

@@ -1,5 +1,7 @@
-// The settings store, number and text conversions, and the file helpers.
+// The settings store (INI files, or the registry on Windows), number and text
+// conversions, and the file helpers.
 #include <QDir>
+#include <QProcess>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -8,31 +10,91 @@
 #include "storage/file_helpers.h"
 #include "storage/registry.h"
 #include "storage/text_codec.h"
+#include "support/damaged_store.h"
+#include "support/private_store.h"
+
+namespace {
 
 const QString Key = QStringLiteral("Software\\OSKE\\VASPO");
+const char* const SaverStore = "VASPO_TEST_SAVER_STORE";
+const QString SaverKey = QStringLiteral("Software\\OSKE\\Saver");
+
+// Twenty values, all "old" or all "newer" (the file's size tells them apart, as Qt's cache of it asks).
+RegValues Record(const QString& text)
+{
+    RegValues values;
+    for (int i = 1; i <= 20; ++i) {
+        values.append({QStringLiteral("Value%1").arg(i), text});
+    }
+    return values;
+}
+
+// The child the kill test kills: saves the two records in turn until it is killed.
+int SaveForever()
+{
+    SetRegStoreRoot(qEnvironmentVariable(SaverStore));
+    for (int turn = 1;; ++turn) {
+        WriteRegValues(Key, Record(turn % 2 ? QStringLiteral("old") : QStringLiteral("newer")));
+        WriteRegString(SaverKey, "Saves", QString::number(turn));  // for the test to see it under way
+    }
+}
+
+#ifdef Q_OS_WIN
+// A value of any kind, written as the registry takes it, into the key or another at `location`.
+bool Plant(const QString& name, DWORD kind, const QByteArray& data, const QString& location = RegKeyLocation(Key))
+{
+    HKEY key = nullptr;
+    const bool done = RegCreateKeyExW(HKEY_CURRENT_USER, damage::NativeKey(location).c_str(), 0, nullptr, 0,
+                                      KEY_SET_VALUE, nullptr, &key, nullptr) == ERROR_SUCCESS &&
+                      RegSetValueExW(key, name.toStdWString().c_str(), 0, kind,
+                                     reinterpret_cast<const BYTE*>(data.constData()), DWORD(data.size())) == ERROR_SUCCESS;
+    RegCloseKey(key);
+    return done;
+}
+
+QByteArray Wide(const QString& text)
+{
+    return QByteArray(reinterpret_cast<const char*>(text.utf16()), text.size() * 2);
+}
+#endif
+
+}  // namespace
 
 class TestStorage : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> config;
+    std::unique_ptr<PrivateStore> store;
 
-    QString KeyFile() const { return config->path() + "/OSKE/VASPO.conf"; }
-    QStringList StoredNames() const { return QSettings(KeyFile(), QSettings::IniFormat).allKeys(); }
+    // The value names as the store keeps them.
+    static QStringList StoredNames()
+    {
+#ifdef Q_OS_WIN
+        return QSettings(RegKeyLocation(Key), QSettings::NativeFormat).childKeys();
+#else
+        return QSettings(RegKeyFilePath(Key), QSettings::IniFormat).allKeys();
+#endif
+    }
 
 private slots:
-    void init()
-    {
-        config = std::make_unique<QTemporaryDir>();
-        qputenv("XDG_CONFIG_HOME", config->path().toLocal8Bit());
-    }
+    void init() { store = std::make_unique<PrivateStore>(); }
+    void cleanup() { store.reset(); }
 
     void readingUnusualValues()
     {
-        QSettings(KeyFile(), QSettings::IniFormat).setValue("WithNul", QString("abc") + QChar(0) + "def");
-        QFile file(KeyFile());
-        QVERIFY(file.open(QIODevice::Append) && file.write("List=a, b\nBytes=@ByteArray(xyz)\n") && file.flush());
-        QCOMPARE(QStringList({ReadRegString(Key, "WithNul"), ReadRegString(Key, "List"), ReadRegString(Key, "Bytes")}),
-                 QStringList({"abc", "", ""}));  // cut at a NUL; values that are no text
+        // Cut at a NUL; values that are no text read as empty.
+#ifdef Q_OS_WIN
+        QVERIFY(Plant("WithNul", REG_SZ, Wide(QString("abc") + QChar(0) + "def") + QByteArray(2, 0)) &&
+                Plant("List", REG_MULTI_SZ, Wide("a") + QByteArray(2, 0) + Wide("b") + QByteArray(4, 0)) &&
+                Plant("Bytes", REG_BINARY, "xyz") && Plant("Number", REG_DWORD, QByteArray("\x05\0\0\0", 4)));
+#else
+        QSettings(RegKeyFilePath(Key), QSettings::IniFormat).setValue("WithNul", QString("abc") + QChar(0) + "def");
+        QFile file(RegKeyFilePath(Key));
+        QVERIFY(file.open(QIODevice::Append) && file.write("List=a, b\nBytes=@ByteArray(xyz)\nNumber=@Variant(x)\n") &&
+                file.flush());
+#endif
+        QCOMPARE(QStringList({ReadRegString(Key, "WithNul"), ReadRegString(Key, "List"), ReadRegString(Key, "Bytes"),
+                              ReadRegString(Key, "Number")}),
+                 QStringList({"abc", "", "", ""}));
     }
 
     void valuesKeepTheirTextAndReadAsNumbers()
@@ -64,6 +126,75 @@ private slots:
                  std::tuple(QStringList{"Fresh"}, QString("kept")));
     }
 
+    // Killed at any moment of a save, the store holds the old record or the new, never a mix.
+    void killedWhileSavingLeavesOneWholeRecord()
+    {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(SaverStore, RegStoreRoot());
+        for (int attempt = 0; attempt < 12; ++attempt) {
+            QProcess saver;
+            saver.setProcessEnvironment(environment);
+            saver.start(QCoreApplication::applicationFilePath(), {});
+            QVERIFY(saver.waitForStarted());
+            DeleteRegKey("Software\\OSKE", "Saver");
+            QTRY_VERIFY_WITH_TIMEOUT(ReadRegLong(SaverKey, "Saves") > 2, 20000);  // saving, again and again
+            QTest::qWait(attempt * 7);
+            saver.kill();
+            QVERIFY(saver.waitForFinished());
+            QStringList texts;
+            for (const auto& value : Record({})) {
+                texts.append(ReadRegString(Key, value.first));
+            }
+            QVERIFY2(texts.count("old") == 20 || texts.count("newer") == 20, qPrintable(texts.join(' ')));
+        }
+    }
+
+    void registryKeyHealth()
+    {
+#ifndef Q_OS_WIN
+        QSKIP("the registry's key; a settings file's damage is the model test's");
+#else
+        const QStringList expected{"FishName", "Version"};
+        const auto health = [&] {
+            const RegKeyHealth h = CheckRegKey(Key, expected);
+            return QList<bool>{h.readable, h.broken, h.writable};
+        };
+        QCOMPARE(health(), QList<bool>({true, false, true}));  // none yet: a first start
+        QVERIFY(damage::StoreGarbage("junk"));
+        QCOMPARE(health(), QList<bool>({true, true, true}));  // someone else's values only
+        const QStringList kept{KeepBrokenRegKey(Key), KeepBrokenRegKey(Key)};
+        QCOMPARE(std::tuple(kept, damage::KeptGarbage(kept.last())),
+                 std::tuple(QStringList{damage::KeptAs(1), damage::KeptAs(2)}, QByteArray("junk")));  // of any kind
+        QVERIFY(WriteRegString(Key, "FishName", "たま"));
+        QCOMPARE(health(), QList<bool>({true, false, true}));
+        QVERIFY(damage::MakeUnwritable());
+        QCOMPARE(health(), QList<bool>({true, false, false}));
+        QVERIFY(damage::MakeUnreadable());
+        QCOMPARE(CheckRegKey(Key, expected).readable, false);
+        damage::Repair();
+        QCOMPARE(CheckRegKey(Key, expected).location, "HKEY_CURRENT_USER\\" + RegStoreRoot() + "\\Software\\OSKE\\VASPO");
+#endif
+    }
+
+    // What a save cut short leaves beside the key is finished or dropped at the next use.
+    void registryCopyLeftByAKill()
+    {
+#ifndef Q_OS_WIN
+        QSKIP("the registry's copy beside the key; a settings file is replaced in one step");
+#else
+        const QString saving = RegKeyLocation(Key) + ".saving";
+        for (const bool complete : {false, true}) {
+            QVERIFY(WriteRegValues(Key, {{"A", "old"}, {"B", "old"}}));
+            QVERIFY(Plant("A", REG_SZ, Wide("new") + QByteArray(2, 0), saving) &&
+                    Plant("B", REG_SZ, Wide("new") + QByteArray(2, 0), saving) &&
+                    (!complete || Plant({}, REG_SZ, Wide("complete") + QByteArray(2, 0), saving)));
+            const QString now = complete ? "new" : "old";
+            const QStringList read{ReadRegString(Key, "A"), ReadRegString(Key, "B")};
+            QCOMPARE(std::tuple(complete, read, damage::KeyThere(saving)), std::tuple(complete, QStringList{now, now}, false));
+        }
+#endif
+    }
+
     void textCodecs()
     {
         // Wave dash and minus take the code points Windows gives them, both ways.
@@ -76,17 +207,29 @@ private slots:
 
     void findingIgnoresLetterCaseAndSkipsFolders()
     {
-        const QString folder = config->path();
+        const QString folder = store->config.path();
         QVERIFY(QFile(folder + "/vaspo.mnb").open(QIODevice::WriteOnly) && QDir(folder).mkdir("Tank"));
         QList<qint16> found;
         for (const char* name : {"/Vaspo.Mnb", "/missing.mnb", "/Tank", "/tank", "/", "/missing/vaspo.mnb"}) {
             found.append(FileExists(folder + name));
         }
         QCOMPARE(found, QList<qint16>({1, 0, 0, 0, 0, 0}));
-        QCOMPARE(FindFileIgnoringCase(folder + "/VASPO.MNB"), folder + "/vaspo.mnb");
+        // Where letter case counts, the name as it is spelt there.
+        const QString spelt = FindFileIgnoringCase(folder + "/VASPO.MNB");
+        QCOMPARE(QFileInfo(spelt).dir(), QDir(folder));
+        QVERIFY(FileNamePart(spelt) == "vaspo.mnb" || QFileInfo(folder + "/VASPO.MNB").exists());
     }
-
 };
 
-QTEST_GUILESS_MAIN(TestStorage)
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsSet(SaverStore)) {
+        return SaveForever();
+    }
+    QCoreApplication app(argc, argv);
+    TestStorage test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
+
 #include "test_storage.moc"

@@ -5,9 +5,10 @@
 #include <QByteArray>
 #include <QString>
 
+#include <QFile>
+
 #include "model/pet_record.h"
 #include "storage/registry.h"
-#include "support/scripted.h"
 
 #ifdef Q_OS_WIN
 #include <aclapi.h>
@@ -20,31 +21,45 @@ inline std::wstring NativeKey(const QString& location)
     return location.mid(QStringLiteral("HKEY_CURRENT_USER\\").size()).toStdWString();
 }
 
-// Denies everyone `rights` on the key (0: gives everything back).
+// Denies everyone `rights` on the key, beside the rights it has (0: takes the denial back).
 inline bool Deny(const QString& location, DWORD rights)
 {
     HKEY key = nullptr;
-    if (RegCreateKeyExW(HKEY_CURRENT_USER, NativeKey(location).c_str(), 0, nullptr, 0, WRITE_DAC, nullptr, &key,
-                        nullptr) != ERROR_SUCCESS) {
+    if (RegCreateKeyExW(HKEY_CURRENT_USER, NativeKey(location).c_str(), 0, nullptr, 0, READ_CONTROL | WRITE_DAC,
+                        nullptr, &key, nullptr) != ERROR_SUCCESS) {
         return false;
     }
+    PACL old = nullptr;
+    PSECURITY_DESCRIPTOR descriptor = nullptr;
+    GetSecurityInfo(key, SE_REGISTRY_KEY, DACL_SECURITY_INFORMATION, nullptr, nullptr, &old, nullptr, &descriptor);
     PSID everyone = nullptr;
     SID_IDENTIFIER_AUTHORITY world = SECURITY_WORLD_SID_AUTHORITY;
     AllocateAndInitializeSid(&world, 1, SECURITY_WORLD_RID, 0, 0, 0, 0, 0, 0, 0, &everyone);
     EXPLICIT_ACCESSW access{};
-    access.grfAccessPermissions = rights ? rights : KEY_ALL_ACCESS;
-    access.grfAccessMode = rights ? DENY_ACCESS : GRANT_ACCESS;
+    access.grfAccessPermissions = rights;
+    access.grfAccessMode = rights ? DENY_ACCESS : REVOKE_ACCESS;
     access.Trustee.TrusteeForm = TRUSTEE_IS_SID;
     access.Trustee.TrusteeType = TRUSTEE_IS_WELL_KNOWN_GROUP;
     access.Trustee.ptstrName = static_cast<LPWSTR>(everyone);
     PACL list = nullptr;
-    const bool done = SetEntriesInAclW(1, &access, nullptr, &list) == ERROR_SUCCESS &&
-                      SetSecurityInfo(key, SE_REGISTRY_KEY, DACL_SECURITY_INFORMATION | PROTECTED_DACL_SECURITY_INFORMATION,
-                                      nullptr, nullptr, list, nullptr) == ERROR_SUCCESS;
+    const bool done = SetEntriesInAclW(1, &access, old, &list) == ERROR_SUCCESS &&
+                      SetSecurityInfo(key, SE_REGISTRY_KEY, DACL_SECURITY_INFORMATION, nullptr, nullptr, list,
+                                      nullptr) == ERROR_SUCCESS;
     LocalFree(list);
+    LocalFree(descriptor);
     FreeSid(everyone);
     RegCloseKey(key);
     return done;
+}
+
+// A key is there, whether or not it can be read.
+inline bool KeyThere(const QString& location)
+{
+    HKEY key = nullptr;
+    const bool there =
+        RegOpenKeyExW(HKEY_CURRENT_USER, NativeKey(location).c_str(), 0, READ_CONTROL, &key) == ERROR_SUCCESS;
+    RegCloseKey(key);
+    return there;
 }
 
 inline bool MakeUnreadable()
@@ -57,7 +72,7 @@ inline bool MakeUnwritable()
 }
 inline bool StillThere()
 {
-    return RegKeyExists(vaspo::KeyPath) || !Deny(RegKeyLocation(vaspo::KeyPath), 0);
+    return KeyThere(RegKeyLocation(vaspo::KeyPath));
 }
 // Gives the key back, so that the test's store can be removed.
 inline void Repair()
@@ -116,11 +131,14 @@ inline void Repair() {}
 inline bool StoreGarbage(const QByteArray& junk)
 {
     const QString path = RegKeyFilePath(vaspo::KeyPath);
-    return QDir().mkpath(QFileInfo(path).absolutePath()) && WriteAll(path, junk);
+    QFile file(path);
+    return QDir().mkpath(QFileInfo(path).absolutePath()) && file.open(QIODevice::WriteOnly) &&
+           file.write(junk) == junk.size();
 }
 inline QByteArray KeptGarbage(const QString& location)
 {
-    return ReadAll(location);
+    QFile file(location);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 inline QString KeptAs(int copy)
 {
