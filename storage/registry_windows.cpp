@@ -105,7 +105,7 @@ QStringList ValueNames(HKEY key)
     for (DWORD index = 0;; ++index) {
         auto length = DWORD(name.size());
         const LSTATUS status = RegEnumValueW(key, index, name.data(), &length, nullptr, nullptr, nullptr, nullptr);
-        if (status == ERROR_NO_MORE_ITEMS || status != ERROR_SUCCESS) {
+        if (status != ERROR_SUCCESS) {  // the end, or a name longer than any
             break;
         }
         if (length > 0) {
