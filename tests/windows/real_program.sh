@@ -69,7 +69,7 @@ days_ago() { date -d "$TODAY_ISO - $1 days" +%Y/%m/%d; }
 # --- Display, locale, Wine -----------------------------------------------------------------
 start_display() {
   mkdir -p "$SHOTS"
-  rm -f "$SHOTS"/*.png
+  rm -f "$SHOTS"/*.png "$SHOTS/windows.txt"
   exec 3> "$RUN/displayfd"
   Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp > "$RUN/xvfb.out" 2>&1 &
   XVFB_PID=$!
@@ -117,11 +117,8 @@ map_name_keys() {
 }
 
 # A prefix of its own, with the one server kept for the whole run.
-use_prefix() {
-  export WINEPREFIX=$1
-}
 new_prefix() {
-  use_prefix "$1"
+  export WINEPREFIX=$1
   PREFIXES+=("$1")
   mkdir -p "$1"
   wineserver -p
@@ -215,12 +212,19 @@ wait_stored() {
 }
 
 # --- The program and its windows ----------------------------------------------------------
-# Starts vaspo.exe from FOLDER as a double click would (in its folder); TAG names its log.
+# Starts vaspo.exe from FOLDER as a double click would (in its folder); TAG names its log and
+# makes it the program RUNNING that the waits watch. A missing DLL is named in its log.
+RUNNING=''
 start_vaspo() {
   local tag=$1 folder=$2
   shift 2
   rm -f "$RUN/$tag.rc"
-  (cd "$folder" && wine vaspo.exe "$@" > "$RUN/$tag.log" 2>&1; echo $? > "$RUN/$tag.rc") &
+  RUNNING=$tag
+  (
+    status=0
+    cd "$folder" && WINEDEBUG=-all,err+module wine vaspo.exe "$@" > "$RUN/$tag.log" 2>&1 || status=$?
+    echo "$status" > "$RUN/$tag.rc"
+  ) &
 }
 ended() { [[ -f $RUN/$1.rc ]]; }
 wait_ended() {
@@ -229,12 +233,14 @@ wait_ended() {
   return 1
 }
 
-# The id of the first visible window whose title matches, within the seconds given.
+# The id of the first visible window whose title matches, within the seconds given; none
+# once the program last started has ended.
 wait_window() {
   local pattern=$1 limit=${2:-30} i id
   for ((i = 0; i < limit * 5; i++)); do
     id=$(xdotool search --onlyvisible --name "$pattern" 2> /dev/null | head -n1 || true)
     [[ -n $id ]] && { echo "$id"; return 0; }
+    [[ -n $RUNNING ]] && ended "$RUNNING" && return 2
     sleep 0.2
   done
   return 1
@@ -247,18 +253,31 @@ wait_gone() {
   done
   return 1
 }
-window() { wait_window "$@" || fail "no window '$1' appeared"; }
+window() {
+  local status=0
+  wait_window "$@" || status=$?
+  ((status != 2)) || fail "the program ended (exit $(cat "$RUN/$RUNNING.rc")) before showing '$1'"
+  ((status == 0)) || fail "no window '$1' appeared"
+}
 
 # Keys to a window, as typed with it in front.
 keys() {
-  local id=$1
+  local id=$1 i
   shift
-  timeout 5 xdotool windowactivate --sync "$id" > /dev/null 2>&1 || xdotool windowfocus "$id" 2> /dev/null || true
+  for ((i = 0; i < 5; i++)); do
+    timeout 2 xdotool windowactivate --sync "$id" > /dev/null 2>&1 || xdotool windowfocus "$id" 2> /dev/null || true
+    [[ $(xdotool getactivewindow 2> /dev/null) == "$id" ]] && break
+    sleep 0.3
+  done
   sleep 0.3
   xdotool key --delay 120 "$@"
 }
 
-shot() { import -window root "$SHOTS/$1.png" || fail "no screenshot $1"; }
+# A screenshot, and where Windows has the windows then (windows.txt beside the pictures).
+shot() {
+  import -window root "$SHOTS/$1.png" || fail "no screenshot $1"
+  { echo "--- $1"; wine "$RUN/window_rects.exe" 2> /dev/null | tr -d '\r'; } >> "$SHOTS/windows.txt"
+}
 
 # Where Windows has its windows (see window_rects.c).
 build_rects() {
@@ -366,6 +385,7 @@ box=$(window '^一匹で十分なの$')
 shot 08-second-copy
 keys "$box" Return
 wait_ended copy || fail "the refused second copy did not end"
+RUNNING=second
 sleep 1
 ended second && fail "the first copy ended with the second"
 xdotool search --onlyvisible --name "$TANK_RE" > /dev/null || fail "the first copy's tank is gone"
@@ -435,7 +455,7 @@ keys "$about" Return
 wait_gone '^ばすぽうについて$' 10 || fail "OK did not close the about box"
 sleep 1
 shot 11-tank
-ok "screenshots of the tank, the food window and the about box; the food window 13,13 px from the tank's corner, the about box centred, where Windows has them"
+ok "screenshots of the tank, the food window and the about box; where Windows has them, the food window is 13,13 px from the tank's corner ($fl,$ft from $tl,$tt), the about box centred at $acx,$at"
 
 # 7. The camera develops today's photo; the album lists it and shows it at its size.
 photo=$A/$(date +%Y%m%d).bmp
@@ -443,10 +463,14 @@ keys "$id" alt+c p
 camera=$(window '^「ばすぽう」カメラ$')
 sleep 1
 keys "$camera" Return  # 撮影
-sleep 1.5
-keys "$camera" alt+p  # 現像
-for ((i = 0; i < 50; i++)); do [[ -s $photo ]] && break; sleep 0.2; done
+# 現像 is enabled once the shot is taken.
+for ((i = 0; i < 10; i++)); do
+  sleep 1
+  keys "$camera" alt+p  # 現像
+  for ((j = 0; j < 10; j++)); do [[ -s $photo ]] && break 2; sleep 0.2; done
+done
 [[ -s $photo ]] || fail "developing wrote no $(basename "$photo") beside the exe"
+shot 07-camera
 [[ $(head -c2 "$photo") == BM ]] || fail "$(basename "$photo") is no bitmap"
 read -r pw ph <<< "$(convert "$photo" -format '%w %h' info:)"
 read -r _ _ _ _ tcx tcy tcw tch <<< "$(rect_of "$TANK")"

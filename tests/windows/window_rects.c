@@ -2,9 +2,9 @@
  * program asked for, which a window manager's frames can hide by a pixel or
  * two. One line for the screen, then one per window:
  *   screen WIDTH HEIGHT work LEFT TOP RIGHT BOTTOM
- *   window XID LEFT TOP RIGHT BOTTOM client X Y WIDTH HEIGHT pid PID title TITLE
- * XID is the X window that Wine shows the window in (0 where it has none),
- * TITLE is UTF-8. Built by real_program.sh with MinGW and run under Wine. */
+ *   window XID LEFT TOP RIGHT BOTTOM client X Y WIDTH HEIGHT pid PID style STYLE EXSTYLE title TITLE
+ * XID is the X window that Wine shows the window in (0 where it has none), the
+ * styles are hexadecimal, TITLE is UTF-8. Built by real_program.sh with MinGW and run under Wine. */
 #include <windows.h>
 #include <stdio.h>
 
@@ -25,8 +25,9 @@ static BOOL CALLBACK Print(HWND window, LPARAM unused)
     char utf8[2048] = "";
     WideCharToMultiByte(CP_UTF8, 0, title, -1, utf8, sizeof utf8, NULL, NULL);
     unsigned long long xid = (unsigned long long)(ULONG_PTR)GetPropW(window, L"__wine_x11_whole_window");
-    printf("window %llu %ld %ld %ld %ld client %ld %ld %ld %ld pid %lu title %s\n", xid, outer.left, outer.top,
-           outer.right, outer.bottom, corner.x, corner.y, inner.right, inner.bottom, pid, utf8);
+    printf("window %llu %ld %ld %ld %ld client %ld %ld %ld %ld pid %lu style %08lx %08lx title %s\n", xid, outer.left,
+           outer.top, outer.right, outer.bottom, corner.x, corner.y, inner.right, inner.bottom, pid,
+           (unsigned long)GetWindowLongW(window, GWL_STYLE), (unsigned long)GetWindowLongW(window, GWL_EXSTYLE), utf8);
     return TRUE;
 }
 
