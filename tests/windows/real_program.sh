@@ -325,6 +325,8 @@ unpack_program() {
 
 # === The run ===============================================================================
 export WINEDEBUG=-all WINEDLLOVERRIDES='mscoree,mshtml=' WINEARCH=win64
+# Nothing of a caller's Qt settings reaches the program (Wine passes WINEQT_X on as QT_X).
+while IFS= read -r name; do unset "$name"; done < <(compgen -e | grep '^WINEQT_' || true)
 if [[ -f $SOURCE ]]; then
   unset WINEPATH  # the zip must bring every DLL itself
   [[ $(unzip -Z1 "$SOURCE" | cut -d/ -f1 | sort -u | wc -l) == 1 ]] || fail "the zip does not hold one folder"
@@ -399,7 +401,7 @@ sleep 0.5
 import -window "$tray" "$SHOTS/09-tray.png"
 colours=$(convert "$SHOTS/09-tray.png" -crop 24x24+0+0 -format %k info:)
 ((colours > 8)) || fail "the tray window shows no icon ($colours colours)"
-keys "$id" alt+f x
+keys "$id" alt+f x  # ﾌｧｲﾙ, 終了
 box=$(window '^ばすぽうの終了$')
 keys "$box" y
 wait_ended second || fail "the file menu's exit did not end the program"
@@ -420,7 +422,7 @@ fish_record "EatFood=$((TODAY - 1))" EatFoods=3 "WaterDay=$((TODAY - 1))" WaterC
 start_vaspo care "$A"
 id=$(window "$TANK_RE" 60)
 sleep 1
-keys "$id" ctrl+f
+keys "$id" alt+c f  # 世話, 餌をあげる
 food=$(window '^餌をあげる$')
 sleep 1
 shot 11-food
@@ -434,12 +436,12 @@ keys "$food" Return  # あげる
 wait_gone '^餌をあげる$' 15 || fail "the food window stayed after あげる"
 # The food sinks and the fish eats; the program keeps the record after each care.
 wait_stored 20 "EatFood=$TODAY" EatFoods=1
-keys "$id" ctrl+w
+keys "$id" alt+c w  # 世話, 水の交換
 water=$(window '^水を交換する$')
 keys "$water" End Return  # all the water, then 水交換
 wait_gone '^水を交換する$' 20 || fail "the water window stayed after 水交換"
 wait_stored 20 "WaterDay=$TODAY"
-keys "$id" alt+h a
+keys "$id" alt+h a  # ﾍﾙﾌﾟ, ﾊﾞｰｼﾞｮﾝ情報
 about=$(window '^ばすぽうについて$')
 sleep 1
 shot 11-about
@@ -459,7 +461,7 @@ ok "screenshots of the tank, the food window and the about box; where Windows ha
 
 # 7. The camera develops today's photo; the album lists it and shows it at its size.
 photo=$A/$(date +%Y%m%d).bmp
-keys "$id" alt+c p
+keys "$id" alt+c p  # 世話, 写真撮影
 camera=$(window '^「ばすぽう」カメラ$')
 sleep 1
 keys "$camera" Return  # 撮影
@@ -481,7 +483,7 @@ import -window root -crop "$((tcw / 2))x$((tch / 2))+$((tcx + tcw / 4))+$((tcy +
 [[ $(water_colour "$photo") == "$(water_colour "$RUN/water.png")" ]] || fail "the photo does not show the tank's water"
 keys "$camera" alt+x
 wait_gone 'カメラ$' 10 || fail "終了 did not close the camera"
-keys "$id" alt+c v
+keys "$id" alt+c v  # 世話, アルバム
 album=$(window '^アルバム$')
 sleep 1
 read -r _ _ _ _ bx by bw bh <<< "$(rect_of アルバム)"
@@ -499,7 +501,7 @@ shot 07-album
 ok "the camera develops $(basename "$photo") (${pw}x$ph) beside the exe; the album lists it and shows it"
 
 keys "$id" alt+o i  # 最小化はタスクトレイへ: a change only the exit saves
-keys "$id" alt+f x
+keys "$id" alt+f x  # ﾌｧｲﾙ, 終了
 box=$(window '^ばすぽうの終了$')
 keys "$box" y
 wait_ended care || fail "the file menu's exit did not end the program"
@@ -538,7 +540,7 @@ fish_record Sex=0 Speed=875 Stress=-12 WaterConc=230 EatFoods=2 "WaterDay=$((TOD
   "StartDay=$((TODAY - 5))" "_StartDay=$(days_ago 5)"
 start_vaspo pack "$A"
 id=$(window "$TANK_RE" 60)
-keys "$id" alt+f m
+keys "$id" alt+f m  # ﾌｧｲﾙ, 水槽のお引っ越し
 box=$(window '^お引っ越し$')
 keys "$box" y
 box=$(window '^引っ越し準備完了！$')
@@ -567,7 +569,7 @@ sleep 1
 others=$(visible_titles | grep -v -x -F -e "$TANK" -e 'Wine System Tray' || true)
 [[ -z $others ]] || fail "the moved fish's start shows more than the tank: $others"
 [[ -e $B/VASPO.MNB ]] && fail "the taken over VASPO.MNB is still there"
-keys "$id" alt+f x
+keys "$id" alt+f x  # ﾌｧｲﾙ, 終了
 box=$(window '^ばすぽうの終了$')
 keys "$box" y
 wait_ended moved || fail "the file menu's exit did not end the program"
