@@ -371,7 +371,7 @@ expect_values "first start" EatFoods=0 Speed=667 Stress=0 "WaterDay=$TODAY" Wate
   AutoFoodDay=0 PicFileName= FormMode=0 MinTray=0 Msgbox=0 Version=0.32 \
   'Warning1=ここの値を変えて、元気にさせようとした君！' \
   'Warning2=そんな事して、プログラムが誤動作しても知りませんよ。' 'Warning3=勝手に値を変えないで下さい。'
-ok "first start (welcome, name typed in Japanese with xdotool, sex) writes $KEY with every field as REG_SZ; the name reads back as typed: $NAME"
+ok "first start (welcome, name typed in Japanese on keys of its own, sex) and the window manager's close write $KEY with every field as REG_SZ; the name reads back as typed: $NAME"
 
 # 2. A restart reads the fish back and asks nothing.
 start_vaspo second "$A"
