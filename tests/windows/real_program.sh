@@ -7,7 +7,7 @@
 # The zip must be complete (WINEPATH is cleared); a folder may take the Qt and MinGW DLLs from
 # WINEPATH. Screenshots go to VASPO_SHOTS (default: wine-shots/ beside the zip or the folder).
 # Needs: wine64, xvfb, openbox, xdotool, x11-utils (xwininfo), x11-xserver-utils (xmodmap),
-# imagemagick, unzip, locales (the Japanese locale's source) and the MinGW C compiler.
+# imagemagick, unzip, locales (the Japanese locale's source) and gcc-mingw-w64-x86-64-posix.
 set -euo pipefail
 
 SOURCE=${1:?usage: real_program.sh ZIP-OR-FOLDER}
@@ -281,8 +281,9 @@ shot() {
 
 # Where Windows has its windows (see window_rects.c).
 build_rects() {
-  command -v x86_64-w64-mingw32-gcc > /dev/null || fail "x86_64-w64-mingw32-gcc is missing (gcc-mingw-w64-x86-64)"
-  x86_64-w64-mingw32-gcc -O2 -static -o "$RUN/window_rects.exe" "$HERE/window_rects.c" -luser32 ||
+  command -v x86_64-w64-mingw32-gcc-posix > /dev/null ||
+    fail "x86_64-w64-mingw32-gcc-posix is missing (gcc-mingw-w64-x86-64-posix)"
+  x86_64-w64-mingw32-gcc-posix -O2 -static -o "$RUN/window_rects.exe" "$HERE/window_rects.c" -luser32 ||
     fail "could not build window_rects.exe"
 }
 # "LEFT TOP RIGHT BOTTOM CLIENTX CLIENTY CLIENTW CLIENTH" of the visible window with that title.
