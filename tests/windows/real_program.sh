@@ -321,6 +321,11 @@ unpack_program() {
   fi
   mapfile -t exe < <(find "$dir" -name vaspo.exe)
   ((${#exe[@]} == 1)) || fail "expected one vaspo.exe in $SOURCE, found ${#exe[@]}"
+  # A program as downloaded: no history, move file or photos of an earlier run.
+  local left
+  left=$(find "$(dirname "${exe[0]}")" -maxdepth 1 \( -iname VASPO.HIS -o -iname VASPO.MNB -o -iname '[12]*.bmp' \) \
+    -printf '%f ')
+  [[ -z $left ]] || fail "$SOURCE holds files of an earlier run: ${left% }"
   dirname "${exe[0]}"
 }
 
