@@ -350,7 +350,8 @@ echo "screenshots: $SHOTS"
 TANK="$NAME - ばすぽう"
 TANK_RE="^$NAME - ばすぽう\$"
 
-# 1. A first start: welcome, name, sex; the close box writes the whole record.
+# A first start: welcome, name, sex; the window manager's close (as the close box) writes the
+# whole record.
 key_exists && fail "a new prefix already holds $KEY"
 start_vaspo first "$A"
 id=$(window 'ばすぽう - はじめまして！' 60)
@@ -379,7 +380,7 @@ expect_values "first start" EatFoods=0 Speed=667 Stress=0 "WaterDay=$TODAY" Wate
   'Warning2=そんな事して、プログラムが誤動作しても知りませんよ。' 'Warning3=勝手に値を変えないで下さい。'
 ok "first start (welcome, name typed in Japanese on keys of its own, sex) and the window manager's close write $KEY with every field as REG_SZ; the name reads back as typed: $NAME"
 
-# 2. A restart reads the fish back and asks nothing.
+# A restart reads the fish back and asks nothing.
 start_vaspo second "$A"
 id=$(window "$TANK_RE" 60)
 sleep 1
@@ -387,7 +388,7 @@ others=$(visible_titles | grep -v -x -F -e "$TANK" -e 'Wine System Tray' || true
 [[ -z $others ]] || fail "the restart shows more than the tank: $others"
 ok "restart reads the fish back: the caption is '$TANK', nothing is asked"
 
-# 8. A second copy is refused; the first runs on.
+# A second copy is refused; the first runs on.
 start_vaspo copy "$A"
 box=$(window '^一匹で十分なの$')
 shot 08-second-copy
@@ -399,7 +400,7 @@ ended second && fail "the first copy ended with the second"
 xdotool search --onlyvisible --name "$TANK_RE" > /dev/null || fail "the first copy's tank is gone"
 ok "a second copy is refused with 一匹で十分なの and ends; the first keeps running"
 
-# 9. The icon in the notification area: with no XEmbed tray on the display, Wine shows its own
+# The icon in the notification area: with no XEmbed tray on the display, Wine shows its own
 # tray window, mapped while it holds an icon.
 tray=$(wait_window '^Wine System Tray$' 10) || fail "no tray window: the program put no icon in the notification area"
 xdotool windowraise "$tray"
@@ -414,7 +415,7 @@ wait_ended second || fail "the file menu's exit did not end the program"
 wait_gone '^Wine System Tray$' 10 || fail "the tray icon stayed after the program ended"
 ok "the tray icon shows in Wine's tray window ($colours colours) and goes with the program"
 
-# 3. /REGDEL removes the key.
+# /REGDEL removes the key.
 key_exists || fail "no key before /REGDEL"
 start_vaspo regdel "$A" /REGDEL
 box=$(window '^レジストリを削除しました！$')
@@ -423,7 +424,7 @@ wait_ended regdel || fail "/REGDEL did not end the program"
 key_exists && fail "/REGDEL left $KEY"
 ok "vaspo.exe /REGDEL removes $KEY and ends"
 
-# 4, 11. Feeding, water change, the about box; screenshots; the file menu's exit.
+# Feeding, water change, the about box; screenshots; the file menu's exit.
 fish_record "EatFood=$((TODAY - 1))" EatFoods=3 "WaterDay=$((TODAY - 1))" WaterConc=150
 start_vaspo care "$A"
 id=$(window "$TANK_RE" 60)
@@ -465,7 +466,7 @@ sleep 1
 shot 11-tank
 ok "screenshots of the tank, the food window and the about box; where Windows has them, the food window is 13,13 px from the tank's corner ($fl,$ft from $tl,$tt), the about box centred at $acx,$at"
 
-# 7. The camera develops today's photo; the album lists it and shows it at its size.
+# The camera develops today's photo; the album lists it and shows it at its size.
 photo=$A/$(date +%Y%m%d).bmp
 keys "$id" alt+c p  # 世話, 写真撮影
 camera=$(window '^「ばすぽう」カメラ$')
@@ -493,7 +494,8 @@ keys "$id" alt+c v  # 世話, アルバム
 album=$(window '^アルバム$')
 sleep 1
 read -r _ _ _ _ bx by bw bh <<< "$(rect_of アルバム)"
-# Its tool window takes no keys under Wine: the photo is chosen with a click on the first name.
+# Under Wine the album opens without the keyboard and its list takes no keys until clicked: the
+# photo is chosen with a click on the first name.
 menu=$((bh - 204))
 xdotool mousemove $((bx + 20)) $((by + menu + 8)) click 1
 for ((i = 0; i < 25; i++)); do
@@ -515,7 +517,7 @@ read_key || fail "no key after the care run"
 expect_values "after feeding, water change and exit" "EatFood=$TODAY" EatFoods=1 "WaterDay=$TODAY" WaterConc=255 MinTray=1
 ok "a feeding (あげる) and a water change (all of it) are stored: EatFood today, EatFoods 1, WaterDay today, WaterConc 255 after the file menu's exit"
 
-# 5. A fish neglected for a month dies at start: VASPO.HIS in code page 932 with CR LF, no key.
+# A fish neglected for a month dies at start: VASPO.HIS in code page 932 with CR LF, no key.
 fish_record Speed=1 "StartDay=$((TODAY - 40))" "_StartDay=$(days_ago 40)" "LastRunDay=$((TODAY - 30))" \
   "EatFood=$((TODAY - 30))" "WaterDay=$((TODAY - 30))" WaterConc=100
 rm -f "$A/VASPO.HIS"
@@ -541,7 +543,7 @@ away=${BASH_REMATCH[1]}
 ((away + BASH_REMATCH[1] == 41)) || fail "VASPO.HIS: $away days away and ${BASH_REMATCH[1]} days kept"
 ok "a fish neglected for 30 days dies at start: VASPO.HIS beside the exe, 7 lines in code page 932 with CR LF, its name read back; the key is deleted"
 
-# 6. Packing writes VASPO.MNB and deletes the key; a second prefix takes the fish over.
+# Packing writes VASPO.MNB and deletes the key; a second prefix takes the fish over.
 fish_record Sex=0 Speed=875 Stress=-12 WaterConc=230 EatFoods=2 "WaterDay=$((TODAY - 1))" \
   "StartDay=$((TODAY - 5))" "_StartDay=$(days_ago 5)"
 start_vaspo pack "$A"
@@ -585,7 +587,7 @@ expect_values "the moved fish" "EatFood=${mnb[2]}" "EatFoods=${mnb[3]}" "Speed=$
   "WaterConc=${mnb[11]}" "Sex=${mnb[12]}" "LastRunDay=${mnb[13]}"
 ok "packing (水槽のお引っ越し) writes VASPO.MNB (14 lines, code page 932, CR LF) and deletes the key; a second prefix takes the fish over with its name and values, the MNB gone"
 
-# 10. The end of the Windows session saves the record.
+# The end of the Windows session saves the record.
 start_vaspo session "$B"
 id=$(window "$TANK_RE" 60)
 keys "$id" alt+o t  # 常に手前に表示
