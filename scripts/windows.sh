@@ -20,9 +20,11 @@ BUILD=build-win
 #   wine wine64                         runs the tests and the program
 #   nsis zip                            the installer and the portable zip
 #   xvfb openbox xdotool imagemagick    a display for Wine's windows, keys on it, screenshots
+#   x11-utils x11-xserver-utils         the real program's run: windows found, keys for typing Japanese
+#   unzip locales                       the zip unpacked, a Japanese locale made for Wine
 WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
                   qt6-base-dev-tools qt6-tools-dev ninja-build wine wine64 nsis zip
-                  xvfb openbox xdotool imagemagick)
+                  xvfb openbox xdotool imagemagick x11-utils x11-xserver-utils unzip locales)
 
 # A Qt for Windows that was made here before, or one made now.
 windows_qt() {
