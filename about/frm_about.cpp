@@ -29,6 +29,7 @@ frmAbout::frmAbout(Vaspo& model, std::function<void()> unloadTray, QWidget* pare
     : QDialog(parent), model_(model), unloadTray_(std::move(unloadTray))
 {
     SetFixedClientSize(this, 3960, 1935);
+    setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);  // Windows: no border to resize by
 
     Image2 = NewFishPicture({120, 120, 480, 480});
     Image1 = NewFishPicture({3360, 120, 480, 480});

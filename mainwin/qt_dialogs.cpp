@@ -125,6 +125,7 @@ QString QtDialogs::InputBox(const QString& prompt, const QString& title, const Q
     dialog.setTextValue(defaultText);
     dialog.setOkButtonText(QCoreApplication::translate("QtDialogs", "OK"));
     dialog.setCancelButtonText(QCoreApplication::translate("QtDialogs", "キャンセル"));
+    dialog.setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);  // Windows: no border to resize by
     if (dialog.exec() != QDialog::Accepted) {
         return {};
     }
