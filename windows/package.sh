@@ -112,7 +112,7 @@ make_zip() {
 tmp=""
 cleanup() {
   if [[ -n $tmp ]]; then
-    WINEPREFIX=$tmp/prefix wineserver -k 2> /dev/null || true
+    wineserver -k 2> /dev/null || true
     rm -rf "$tmp"
   fi
 }
@@ -126,23 +126,26 @@ check_unzipped() {
   tmp=$(mktemp -d /tmp/vaspo-package.XXXXXX)
   trap cleanup EXIT
   python3 -m zipfile -e "$ZIP" "$tmp"
+  # winemenubuilder would put what Wine sees into this machine's own menus.
+  export WINEPREFIX=$tmp/prefix WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+  unset WINEPATH
+  wineboot -i > /dev/null 2>&1
   # Wine takes the session's language from the locale, which need not be installed here.
   export LOCPATH=$tmp/locale
   mkdir -p "$LOCPATH"
   localedef -i ja_JP -c -f UTF-8 "$LOCPATH/ja_JP.UTF-8"
   localedef -i en_US -c -f UTF-8 "$LOCPATH/en_US.UTF-8"
   local folder lang title qm log loaded outside plugin
-  folder=$(WINEPREFIX=$tmp/prefix winepath -w "$tmp/$NAME" 2> /dev/null)
+  folder=$(winepath -w "$tmp/$NAME" 2> /dev/null)
   for lang in ja_JP.UTF-8 en_US.UTF-8; do
     if [[ $lang == ja* ]]; then title="はじめまして！" qm=qtbase_ja.qm; else title="Nice to meet you" qm=qtbase_en.qm; fi
     log=$tmp/$lang.log
-    (cd "$tmp/$NAME" && env -u WINEPATH WINEPREFIX="$tmp/prefix" LANG=$lang LC_ALL=$lang \
-      WINEDEBUG=+loaddll,+file WINEDLLOVERRIDES="mscoree,mshtml=" wine vaspo.exe > "$log" 2>&1 &)
+    (cd "$tmp/$NAME" && LANG=$lang LC_ALL=$lang WINEDEBUG=+loaddll,+file wine vaspo.exe > "$log" 2>&1 &)
     # The welcome box of a first start.
     timeout 60 xdotool search --sync --onlyvisible --name "$title" > /dev/null ||
       fail "under $lang no window titled \"$title\" appeared; Wine said:"$'\n'"$(grep -v ':trace:' "$log" | tail -20)"
-    WINEPREFIX=$tmp/prefix wineserver -k
-    WINEPREFIX=$tmp/prefix wineserver -w
+    wineserver -k
+    wineserver -w
     # Wine's traces double each backslash.
     sed -i 's/\\\\/\\/g' "$log"
     loaded=$(sed -n 's/.*:loaddll:.*Loaded L"\([^"]*\)".*/\1/p' "$log" | sort -u)

@@ -25,7 +25,8 @@ cleanup() {
 trap cleanup EXIT
 # What is installed must not need the build's libraries.
 unset WINEPATH
-export WINEPREFIX=$TMP/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+# winemenubuilder would copy the Start-menu entry and its icon into this machine's own menus.
+export WINEPREFIX=$TMP/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 wineboot -i > "$TMP/wine.log" 2>&1
 wine() { command wine "$@" 2>> "$TMP/wine.log"; }
 win_env() { wine cmd /c "echo %$1%" | tr -d '\r'; }
