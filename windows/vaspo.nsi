@@ -9,6 +9,8 @@ Unicode true
 Target amd64-unicode
 RequestExecutionLevel user
 SetCompressor /SOLID lzma
+; Sharp text on screens scaled above 100 %.
+ManifestDPIAware true
 
 !ifndef VERSION | FILES | ICON | OUTFILE
   !error "VERSION, FILES, ICON and OUTFILE come from windows/package.sh"
