@@ -15,7 +15,7 @@ HERE=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 BUILD=$(realpath "$1") QT=$(realpath "$2") ZIP=$(realpath -m "$3") SETUP=$(realpath -m "$4")
 source "$HERE/../scripts/common.sh"  # ROOT, ensure_packages
 # locales: the definitions from which a Japanese and an English session are made for Wine.
-ensure_packages binutils-mingw-w64-x86-64 zip nsis wine64 xdotool locales
+ensure_packages binutils-mingw-w64-x86-64 python3 zip nsis wine64 xdotool locales
 VERSION=$(sed -n 's/^project(vaspo VERSION \([0-9.]*\).*/\1/p' "$ROOT/CMakeLists.txt")
 NAME=vaspo-$VERSION-win64
 WORK=$BUILD/package

@@ -8,6 +8,7 @@
 set -euo pipefail
 SETUP=$(realpath "$1")
 source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/common.sh"
+ensure_packages wine64 xdotool binutils
 VERSION=$(sed -n 's/^project(vaspo VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
 
 ok() { echo "ok: $*"; }
