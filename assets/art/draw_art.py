@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Draws the program's pictures and writes them as XPM files.
+"""Draws the program's pictures and writes them as XPM files (and the icons as PNG and ICO).
 
 The build does not run this script: the XPM files it writes are kept in the
 repository and compiled in as Qt resources.  Run it again after changing a
@@ -667,8 +667,8 @@ def hex_rgba(colour):
     return (int(v[0:2], 16), int(v[2:4], 16), int(v[4:6], 16), 255)
 
 
-def write_png(path, rows):
-    """rows: lists of (r, g, b, a); written as 8-bit RGBA."""
+def png_bytes(rows):
+    """rows: lists of (r, g, b, a); encoded as 8-bit RGBA."""
     h, w = len(rows), len(rows[0])
     raw = b"".join(b"\x00" + bytes(c for px in row for c in px) for row in rows)
 
@@ -678,9 +678,13 @@ def write_png(path, rows):
 
     png = b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", struct.pack(">IIBBBBB", w, h, 8, 6, 0, 0, 0))
     png += chunk(b"IDAT", zlib.compress(raw, 9)) + chunk(b"IEND", b"")
+    return png
+
+
+def write_png(path, rows):
     os.makedirs(os.path.dirname(path), exist_ok=True)
     with open(path, "wb") as f:
-        f.write(png)
+        f.write(png_bytes(rows))
 
 
 def nearest(grid, size):
@@ -694,6 +698,45 @@ def write_theme_icons(grid, colours):
         write_png(os.path.join(HERE, "..", "icons", "hicolor", "%dx%d" % (size, size), "apps", APP_ID + ".png"), rows)
 
 
+# Windows' program icon: one .ico with the sizes Explorer, the taskbar and the
+# Start menu ask for.  The small ones are plain 32-bit bitmaps, which every
+# reader of .ico files understands; 256 px is stored as PNG, as Windows expects.
+ICO_SIZES = (16, 24, 32, 48, 64, 128, 256)
+
+
+def dib_bytes(rows):
+    """An icon image as a bitmap: 32-bit BGRA rows bottom-up, then the 1-bit AND mask."""
+    h, w = len(rows), len(rows[0])
+    header = struct.pack("<IiiHHIIiiII", 40, w, 2 * h, 1, 32, 0, 0, 0, 0, 0, 0)
+    colour = b"".join(bytes((b, g, r, a)) for row in reversed(rows) for r, g, b, a in row)
+    stride = (w + 31) // 32 * 4
+    mask = b""
+    for row in reversed(rows):
+        bits = bytearray(stride)
+        for x, (_, _, _, a) in enumerate(row):
+            if a == 0:
+                bits[x // 8] |= 0x80 >> (x % 8)
+        mask += bytes(bits)
+    return header + colour + mask
+
+
+def write_ico(path, grid, colours):
+    images = []
+    for size in ICO_SIZES:
+        rows = [[hex_rgba(colours[c][1] if c else None) for c in row] for row in nearest(grid, size)]
+        images.append((size, png_bytes(rows) if size >= 256 else dib_bytes(rows)))
+    data = struct.pack("<HHH", 0, 1, len(images))
+    offset = 6 + 16 * len(images)
+    for size, image in images:
+        # 0 stands for 256 in the one-byte width and height
+        data += struct.pack("<BBBBHHII", size % 256, size % 256, 0, 0, 1, 32, len(image), offset)
+        offset += len(image)
+    data += b"".join(image for _, image in images)
+    os.makedirs(os.path.dirname(path), exist_ok=True)
+    with open(path, "wb") as f:
+        f.write(data)
+
+
 def main():
     for sex in ("male", "female"):
         g, colours = fish(sex)
@@ -704,6 +747,7 @@ def main():
     g, colours = icon()
     write_xpm("vaspo_icon.xpm", g, colours)
     write_theme_icons(g, colours)
+    write_ico(os.path.join(HERE, "..", "windows", "vaspo.ico"), g, colours)
     for name, draw in (("hand_rock", hand_rock), ("hand_paper", hand_paper), ("hand_scissors", hand_scissors),
                        ("food_jellyfish", food_jellyfish), ("food_squid", food_squid),
                        ("food_shrimp", food_shrimp), ("food_fortune", food_fortune)):
