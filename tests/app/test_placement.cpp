@@ -2,30 +2,10 @@
 // its panels leave free, at its own place where it fits there. Three
 // screens (the primary one in the middle, one right and one left of it),
 // each with a panel at the bottom and the right one with another at the top.
-#include <QInputDialog>
-#include <QListWidget>
-#include <QMessageBox>
-#include <QPushButton>
-#include <QScreen>
-#include <QTextBrowser>
 #include <algorithm>
-#include <deque>
 
 #include "about/about_menu.h"
-#include "care/care_windows.h"
-#include "care/frm_auto_foods.h"
-#include "care/frm_food.h"
-#include "care/frm_water.h"
-#include "mainwin/qt_dialogs.h"
-#include "pictures/frm_album.h"
-#include "pictures/frm_photo.h"
-#include "pictures/frm_pic.h"
-#include "pictures/picture_windows.h"
-#include "play/frm_janken.h"
-#include "play/frm_msg.h"
-#include "play/frm_talk.h"
-#include "play/play_windows.h"
-#include "support/tank_rig.h"
+#include "support/windows_rig.h"
 
 namespace {
 
@@ -84,18 +64,13 @@ struct BoxWatcher {
     }
 };
 
-struct PlacementRig : TankRig {
-    CareWindows care{main};
-    PlayWindows play{main, tray};
-    PictureWindows pictures{main};
+struct PlacementRig : WindowsRig {
     AboutMenu about{main, tray};
-    QtDialogs boxes;
     BoxWatcher watcher;
 
     PlacementRig()
     {
-        dialogs.real = &boxes;
-        boxes.Owner = [this] { return &main; };
+        RealBoxes();
         StartWithFish({{"WaterDay", QString::number(Today() - 1)}});
     }
     // The tank's frame at (fx, fy) of the usable area: 0 left or top, 1 right or bottom.
@@ -167,10 +142,9 @@ QString Misplaced(Rule rule, const QRect& frame, const QRect& tank, const QRect&
         qAbs(frame.y() - expected.y()) <= slack) {
         return {};
     }
-    const auto text = [](const QRect& r) {
-        return QString("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
-    };
-    return QString("at %1, expected %2,%3 in %4").arg(text(frame)).arg(expected.x()).arg(expected.y()).arg(text(area));
+    QString wrong;
+    QDebug(&wrong).nospace() << "at " << frame << ", expected " << expected << " in " << area;
+    return wrong;
 }
 
 // The tank at each corner and edge midpoint (0 left or top, 1 right or bottom) of each screen's usable area, as
@@ -243,58 +217,38 @@ private slots:
             }
         }
         QCOMPARE(wrong.join('\n'), QString());
-
-        // The chooser from the smallest tank in the bottom-right corner: in the corner above the panel.
-        const QRect area = WithPanels(*QGuiApplication::primaryScreen());
-        rig.PutTank(area, 1, 1);
-        QVERIFY(rig.main.size() == SmallestTank);
-        rig.main.mnuOptionPic->trigger();
-        QCOMPARE(rig.Frame(rig.pictures.Chooser()).bottomRight(), area.bottomRight());
     }
 
     void unseenTankKeepsItsScreen()
     {
-        // Minimised on the right screen: the fish's message and the talk from it in the middle of that screen.
+        // Minimised on the right screen: the fish's message in the middle of that screen, by its client size.
         PlacementRig rig;
-        const QRect right = WithPanels(*Named("Right")), left = WithPanels(*Named("Left"));
+        const QRect right = WithPanels(*Named("Right"));
         rig.PutTank(right, 0.2, 0.2);
         rig.main.showMinimized();
         QCoreApplication::processEvents();
         rig.model.ShowPetMessage("やあ", "独り言");
-        frmMsg* msg = rig.play.MessageWindow();
-        const QRect said = rig.Frame(msg);
-        QTest::mouseClick(msg->cmbTalk, Qt::LeftButton);
-        const QWidget* talk = rig.play.TalkWindow();
-        QVERIFY(talk);
-        const auto centredByClient = [&](const QWidget* window) {
-            const QSize room = right.size() - window->size();
-            return right.topLeft() + QPoint(room.width() / 2, room.height() / 2);
-        };
-        QCOMPARE(std::tuple(said.topLeft(), rig.Frame(talk).topLeft()),
-                 std::tuple(centredByClient(msg), centredByClient(talk)));
+        const QWidget* msg = rig.play.MessageWindow();
+        const QSize room = right.size() - msg->size();
+        QCOMPARE(rig.Frame(msg).topLeft(), right.topLeft() + QPoint(room.width() / 2, room.height() / 2));
 
-        // Hidden in the notification area from the left screen: quitting asks in the middle of that screen.
+        // A new fish from the right screen: its two questions over the tank; every question of the start, asked
+        // while the tank is away, in the middle of that screen.
         rig.CloseAllButTheTank();
         rig.main.showNormal();
-        rig.PutTank(left, 0, 1);
-        rig.tray.mnuTray->trigger();
-        QVERIFY(!rig.main.isVisible());
-        rig.tray.mnuExit->trigger();  // answered No
-        QCOMPARE(Misplaced(Rule::Centred, rig.LastBox(), {}, left), QString());
-        rig.tray.mnuTray->trigger();
-
-        // A new fish from the right screen: every question of the start, asked while the tank is away, there.
         rig.PutTank(right, 1, 1);
+        const QRect tank = rig.main.frameGeometry();
         rig.watcher.replies = {"Y", "Y", "Return", "Fin", "Y"};
-        const qsizetype before = rig.watcher.frames.size();
         rig.main.mnuFileNew->trigger();
         QStringList wrong;
-        for (qsizetype box = before; box < rig.watcher.frames.size(); ++box) {
-            if (!right.contains(rig.watcher.frames[box])) {
-                wrong.append(rig.watcher.titles[box]);
+        for (qsizetype box = 0; box < rig.watcher.frames.size(); ++box) {
+            const QRect frame = rig.watcher.frames[box];
+            const QString misplaced = Misplaced(box < 2 ? Rule::OverTank : Rule::Centred, frame, tank, right);
+            if (!misplaced.isEmpty()) {
+                wrong.append(rig.watcher.titles[box] + ' ' + misplaced);
             }
         }
-        QCOMPARE(std::tuple(rig.model.pet.FishName, rig.watcher.frames.size() - before, wrong),
+        QCOMPARE(std::tuple(rig.model.pet.FishName, rig.watcher.frames.size(), wrong),
                  std::tuple(QString("Fin"), 5, QStringList()));
     }
 

@@ -1,11 +1,8 @@
 #pragma once
 // The real tank window and tray, wired to scripted seams.
 
-#include <QLabel>
-#include <QMenu>
-#include <QTextBrowser>
-#include <QTimer>
 #include <QtTest>
+#include <QtWidgets>
 
 #include "mainwin/dialog_frame.h"
 #include "mainwin/frm_main.h"
