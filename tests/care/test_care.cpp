@@ -1,20 +1,11 @@
 // Feeding, the water change, the automatic feeder and the status view, and
 // every refusal and question of the tank's menus.
-#include <QPushButton>
-#include <QScrollBar>
-#include <QToolButton>
-
-#include "care/care_windows.h"
-#include "care/frm_auto_foods.h"
-#include "care/frm_food.h"
-#include "care/frm_water.h"
-#include "support/tank_rig.h"
+#include "support/windows_rig.h"
 
 namespace {
 
-struct CareRig : TankRig {
-    CareWindows care{main};
-    CareRig() { StartWithFish(); }
+struct CareRig : WindowsRig {
+    explicit CareRig(const Values& extra = {}) { StartWithFish(extra); }
     // Each box as the user met it, after whose window it belongs to.
     QStringList Boxes() const
     {
@@ -186,18 +177,13 @@ private slots:
         rig.main.mnuCareAutoFoods->trigger();  // December: 1 to 7 days
         frmWater* water = rig.care.WaterWindow();
         frmAutoFoods* feeder = rig.care.FeederWindow();
-        // Key, or the wheel turned down (-120) or up (120) -> the amount from 50 and the days from 4.
-        const QList<std::tuple<int, int, int>> rows{
-            {Qt::Key_Right, 51, 5}, {Qt::Key_Down, 51, 5}, {Qt::Key_PageDown, 60, 7}, {Qt::Key_End, 100, 7},
-            {Qt::Key_Left, 49, 3},  {Qt::Key_Up, 49, 3},   {Qt::Key_PageUp, 40, 1},   {Qt::Key_Home, 0, 1},
-            {-120, 53, 7},          {120, 47, 1}};
-        for (const auto& [key, amount, days] : rows) {
+        // Key -> the amount from 50 and the days from 4: Right raises and Left lowers either bar, as on the desktop.
+        for (const auto& [key, amount, days] :
+             {std::tuple{Qt::Key_Right, 51, 5}, {Qt::Key_Left, 49, 3}, {Qt::Key_PageDown, 60, 7}}) {
             QList<int> after;
             for (QScrollBar* bar : {water->hsbWaterV, feeder->vsbDay}) {
                 bar->setValue(bar == water->hsbWaterV ? 50 : 4);
-                QWheelEvent wheel({5, 5}, bar->mapToGlobal(QPointF(5, 5)), {}, {0, key}, {}, {}, Qt::NoScrollPhase,
-                                  false);
-                qAbs(key) == 120 ? void(QCoreApplication::sendEvent(bar, &wheel)) : Press(bar->window(), Qt::Key(key));
+                Press(bar->window(), key);
                 after.append(bar->value());
             }
             QCOMPARE(std::tuple(key, after[0], after[1]), std::tuple(key, amount, days));
@@ -244,6 +230,35 @@ private slots:
         night.model.ClockTick();  // the same day: its feeding stays counted
         QCOMPARE(std::tuple(night.model.pet.AutoFoods, night.model.pet.AutoFoodDay, night.model.pet.EatFoods),
                  std::tuple(0, 0, 1));
+    }
+
+    // Escape and the window system's close (Alt+F4, the close box) while a water change or a feeding runs: the
+    // action ends and is saved, then its dialog goes.
+    void careRunsToItsEnd()
+    {
+        for (const auto& [feeding, escape] : {std::pair{false, true}, {false, false}, {true, true}, {true, false}}) {
+            CareRig rig(Values{{"WaterDay", "1"}});
+            (feeding ? rig.main.mnuCareFood : rig.main.mnuCareWater)->trigger();
+            QDialog* dialog = feeding ? static_cast<QDialog*>(rig.care.FoodWindow()) : rig.care.WaterWindow();
+            if (!feeding) {
+                QTest::keyClick(rig.care.WaterWindow()->hsbWaterV, Qt::Key_End);  // all of it: 101 steps
+            }
+            const QPointer<QDialog> alive(dialog);
+            int survived = 0;  // presses the dialog outlived
+            QTimer presses;
+            connect(&presses, &QTimer::timeout, [&, escape = escape] {
+                if (alive) {
+                    escape ? QTest::keyClick(alive, Qt::Key_Escape) : void(alive->windowHandle()->close());
+                    survived += bool(alive);
+                }
+            });
+            presses.start(100);
+            QTest::keyClick(dialog, Qt::Key_Return);  // the default button; the action runs in here
+            presses.stop();
+            QTRY_VERIFY(!alive);
+            QCOMPARE(std::tuple(feeding, escape, survived > 5, rig.main.isVisible(), Stored(feeding ? "EatFoods" : "WaterDay")),
+                     std::tuple(feeding, escape, true, true, feeding ? QString("1") : QString::number(rig.Today())));
+        }
     }
 };
 
