@@ -1,24 +1,28 @@
-// The camera, the album and the background picture.
-#include <QListWidget>
-#include <QPushButton>
+// The camera, the album and the background picture; and what no picture, photo
+// or move file is: FIFOs, devices, folders and links to them (on Windows device
+// names and named pipes) count as missing and are never waited for; start
+// folders that are gone or too long; links at the photo's name; move files
+// past their bound.
+#ifdef Q_OS_WIN
+#include <qt_windows.h>
+#else
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
+#endif
 
-#include "pictures/frm_album.h"
-#include "pictures/frm_photo.h"
-#include "pictures/frm_pic.h"
-#include "pictures/picture_windows.h"
-#include "support/tank_rig.h"
+#include "model/move_file.h"
+#include "support/windows_rig.h"
 
 namespace {
 
-struct PictureRig : TankRig {
-    PictureWindows pictures{main};
-    PictureRig() { StartWithFish(); }
-    QString Folder() const { return model.AppFolder; }
+struct PictureRig : WindowsRig {
+    QString At(const QString& name = {}) const { return model.AppFolder + name; }
     void Picture(const QString& name, const QSize& size) const
     {
         QImage image(size, QImage::Format_RGB32);
         image.fill(Qt::red);
-        QVERIFY(image.save(Folder() + name, "BMP"));
+        QVERIFY(image.save(At(name), "BMP"));
     }
 };
 
@@ -26,6 +30,23 @@ void Click(QListWidget* list, int row)
 {
     list->scrollToItem(list->item(row));
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
+}
+
+// Puts a special file of `kind` at `path`; a FIFO linked to lies beside it.
+bool MakeSpecial(const QString& kind, const QString& path)
+{
+#ifdef Q_OS_WIN
+    return kind == "folder" && QDir().mkdir(path);
+#else
+    if (kind == "link to a fifo") {
+        return MakeSpecial("fifo", path + ".fifo") && QFile::link(path + ".fifo", path);
+    }
+    if (kind == "device") {  // a link to one where devices cannot be made
+        return ::mknod(QFile::encodeName(path), S_IFCHR | 0600, makedev(1, 3)) == 0 || QFile::link("/dev/null", path);
+    }
+    return kind == "fifo" ? ::mkfifo(QFile::encodeName(path), 0600) == 0
+                          : kind == "folder" ? QDir().mkdir(path) : QFile::link("/dev/zero", path);
+#endif
 }
 
 }  // namespace
@@ -36,6 +57,7 @@ private slots:
     void cameraDevelopsTheTankAsItWasOpened()
     {
         PictureRig rig;
+        rig.StartWithFish();
         rig.main.mnuCarePicture->trigger();
         frmPhoto* camera = rig.pictures.Camera();
         const QRect tank = rig.main.frameGeometry();
@@ -63,12 +85,12 @@ private slots:
         // Developed again the same day: one file, the later picture.
         shoot(Qt::blue);
         QTest::mouseClick(camera->cmbPhotoPrn, Qt::LeftButton);
-        QCOMPARE(std::tuple(QDir(rig.Folder()).entryList({"*.bmp"}), QImage(rig.model.PhotoPath()).pixelColor(inner)),
+        QCOMPARE(std::tuple(QDir(rig.At()).entryList({"*.bmp"}), QImage(rig.model.PhotoPath()).pixelColor(inner)),
                  std::tuple(QStringList("20261206.bmp"), QColor(Qt::blue)));
 
         // A folder that cannot be written (a file stands in its place) is told by the camera, and nothing else happens.
-        QVERIFY(WriteAll(rig.Folder() + "taken", "a file"));
-        rig.model.AppFolder = rig.Folder() + "taken/";
+        QVERIFY(WriteAll(rig.At() + "taken", "a file"));
+        rig.model.AppFolder = rig.At() + "taken/";
         QTest::mouseClick(camera->cmbPhotoPrn, Qt::LeftButton);
         const MsgRequest told = rig.dialogs.shown.value(0);
         QCOMPARE(std::tuple(rig.dialogs.shown.size(), Described(told), told.owner),
@@ -82,6 +104,7 @@ private slots:
     void albumListsShowsAndDeletes()
     {
         PictureRig rig;
+        rig.StartWithFish();
         for (const char* name : {"1.bmp", "20250101.BMP", "x.bmp", "3.bmp", "2.txt"}) {
             rig.Picture(name, {40, 30});
         }
@@ -104,23 +127,23 @@ private slots:
         Click(album->flbALBUM, 1);
         rig.dialogs.answers = {MsgAnswer::Yes};
         album->mnuFileDel->trigger();
-        QCOMPARE(std::tuple(QFile::exists(rig.Folder() + "20250101.BMP"), album->flbALBUM->count()),
+        QCOMPARE(std::tuple(QFile::exists(rig.At() + "20250101.BMP"), album->flbALBUM->count()),
                  std::tuple(false, 2));
     }
 
     void backgroundPicture()
     {
         PictureRig rig;
-        QDir(rig.Folder()).mkpath("Pics/Deep");
+        rig.StartWithFish();
+        QDir(rig.At()).mkpath("Pics/Deep");
         rig.Picture("Pics/Fish.bmp", {30, 20});
         rig.Picture("Pics/sea.RLE", {30, 20});
         rig.Picture("Pics/other.png", {30, 20});
         const QString started = QDir::currentPath();
-        QDir::setCurrent(rig.Folder());  // the lists start where the program runs
+        QDir::setCurrent(rig.At());  // the lists start where the program runs
         rig.main.mnuOptionPic->trigger();
         QDir::setCurrent(started);
         frmPic* chooser = rig.pictures.Chooser();
-        QCOMPARE(chooser->size(), QSize(274, 192));
         const QList<QListWidgetItem*> pics = chooser->dirPic->findItems(" Pics", Qt::MatchEndsWith);
         QCOMPARE(pics.size(), 1);
         Click(chooser->dirPic, chooser->dirPic->row(pics.first()));
@@ -135,7 +158,7 @@ private slots:
         QCoreApplication::processEvents();
         // Kept as chosen, letter case and all: on Linux that is the file's only name. Windows keeps
         // its own spelling, in capitals.
-        const QString chosen = QDir(rig.Folder()).canonicalPath() + "/Pics/Fish.bmp";
+        const QString chosen = QDir(rig.At()).canonicalPath() + "/Pics/Fish.bmp";
 #ifdef Q_OS_WIN
         const QString kept = QDir::toNativeSeparators(chosen).toUpper();
 #else
@@ -148,6 +171,133 @@ private slots:
         rig.main.mnuOptionPic->trigger();
         QTest::mouseClick(rig.pictures.Chooser()->cmdDEF, Qt::LeftButton);
         QVERIFY(rig.model.pet.PicFileName.isEmpty() && Stored("PicFileName").isEmpty() && !rig.main.Tank->HasPicture());
+    }
+
+    void specialFilesCountAsMissing_data()
+    {
+        QTest::addColumn<QString>("kind");
+#ifdef Q_OS_WIN
+        const auto kinds = {"folder"};  // Windows puts no FIFO or device into a folder
+#else
+        const auto kinds = {"fifo", "link to a fifo", "link to /dev/zero", "folder", "device"};
+#endif
+        for (const char* kind : kinds) {
+            QTest::newRow(kind) << QString(kind);
+        }
+    }
+
+    void specialFilesCountAsMissing()
+    {
+        QFETCH(QString, kind);
+        PictureRig rig;
+        // As the background, the move file and an album entry, beside a photo.
+        QVERIFY(MakeSpecial(kind, rig.At("back.bmp")) && MakeSpecial(kind, rig.At("VASPO.MNB")) &&
+                MakeSpecial(kind, rig.At("20261206.bmp")));
+        QVERIFY(QImage(8, 8, QImage::Format_RGB32).save(rig.At("20261205.bmp"), "BMP"));
+        rig.StartWithFish({{"PicFileName", rig.At("back.bmp")}});
+        QCOMPARE(std::tuple(rig.model.pet.PicFileName, rig.main.Tank->HasPicture(), rig.dialogs.titles,
+                            QFileInfo(rig.At("VASPO.MNB")).isSymLink() || QFileInfo::exists(rig.At("VASPO.MNB"))),
+                 std::tuple(QString(), false, QStringList(), true));
+
+        rig.main.mnuCarePictureView->trigger();
+        QListWidget* list = rig.pictures.Album()->flbALBUM;
+        QCOMPARE(std::tuple(list->count(), list->item(0)->text()), std::tuple(1, QString("20261205.bmp")));
+        // The listed photo becomes one of them before it is clicked.
+        QVERIFY(QFile::remove(rig.At("20261205.bmp")) && MakeSpecial(kind, rig.At("20261205.bmp")));
+        Click(list, 0);
+        QVERIFY(list->item(0)->isSelected() && rig.pictures.Album()->imgALBUM->pixmap().isNull());
+    }
+
+    // A background path may name a device or a named pipe, whose writer might never write.
+    void windowsDevicesAreNoBackground()
+    {
+#ifndef Q_OS_WIN
+        QSKIP("Windows's device names and named pipes; the FIFOs and devices of POSIX are above");
+#else
+        const QString pipe = R"(\\.\pipe\vaspo-test-)" + QString::number(QCoreApplication::applicationPid());
+        HANDLE server = CreateNamedPipeW(pipe.toStdWString().c_str(), PIPE_ACCESS_DUPLEX, PIPE_TYPE_BYTE, 4, 0, 0, 0,
+                                         nullptr);
+        QVERIFY(server != INVALID_HANDLE_VALUE);
+        for (const QString& name : {pipe, QString(R"(\\.\NUL)"), QString("NUL"), QString("COM1.bmp")}) {
+            PictureRig rig;
+            const QString path = name.startsWith('\\') ? name : rig.At(name);
+            const QDeadlineTimer second(5000);
+            rig.StartWithFish({{"PicFileName", path}});
+            QCOMPARE(std::tuple(path, rig.model.pet.PicFileName, rig.main.Tank->HasPicture(), second.hasExpired()),
+                     std::tuple(path, QString(), false, false));
+        }
+        CloseHandle(server);
+#endif
+    }
+
+    void moveFileIsReadUpToItsBound()
+    {
+        for (const qsizetype size : {MoveFileMaxBytes, MoveFileMaxBytes + 1}) {
+            FishRig packed;
+            // Lines after the fourteenth are not read.
+            const QByteArray bytes = MoveFileBytes(packed.model.pet, packed.Today()).leftJustified(size, '\n');
+            ModelRig rig;
+            QVERIFY(WriteAll(rig.model.MoveFilePath, bytes));
+            rig.model.LoadPet({0, 0, 15360, 11520});
+            const bool taken = size <= MoveFileMaxBytes;
+            QCOMPARE(std::tuple(size, rig.model.pet.FishName, ReadAll(rig.model.MoveFilePath)),
+                     std::tuple(size, taken ? packed.model.pet.FishName : QString(), taken ? QByteArray() : bytes));
+            QVERIFY(taken || rig.dialogs.texts[0].startsWith("VASPO.MNBが読めないので"));
+        }
+    }
+
+    void chooserOpensInAFolderThatExists()
+    {
+#ifdef Q_OS_WIN
+        QSKIP("Windows keeps a program's current folder from being deleted");
+#else
+        for (const bool deleted : {true, false}) {
+            PictureRig rig;
+            rig.StartWithFish();
+            QTemporaryDir place;
+            const QByteArray origin = QFile::encodeName(QDir::currentPath());
+            const QByteArray name = deleted ? QByteArray("start") : QByteArray(200, 'd');
+            const int depth = deleted ? 1 : 25;  // 25 x 201 characters below the temporary folder
+            QVERIFY(::chdir(QFile::encodeName(place.path())) == 0);
+            for (int i = 0; i < depth; ++i) {
+                QVERIFY(::mkdir(name, 0700) == 0 && ::chdir(name) == 0);
+            }
+            if (deleted) {
+                QVERIFY(::rmdir(QFile::encodeName(place.path() + "/start")) == 0);
+            }
+            const QDeadlineTimer second(1000);
+            rig.main.mnuOptionPic->trigger();
+            const bool inTime = !second.hasExpired();
+            for (int i = 0; i < depth && !deleted; ++i) {
+                QVERIFY(::chdir("..") == 0 && ::rmdir(name) == 0);
+            }
+            QVERIFY(::chdir(origin) == 0);
+            QCOMPARE(std::tuple(deleted, inTime, rig.pictures.Chooser()->FolderPath()),
+                     std::tuple(deleted, true, QDir(QDir::homePath()).canonicalPath()));
+        }
+#endif
+    }
+
+    void cameraReplacesALinkAtThePhotoName()
+    {
+#ifdef Q_OS_WIN
+        QSKIP("symbolic links need an administrator on Windows; its shortcuts are ordinary files");
+#else
+        for (const bool dangling : {false, true}) {
+            PictureRig rig;
+            rig.StartWithFish();
+            QTemporaryDir elsewhere;
+            const QString target = elsewhere.path() + "/theirs.bmp";
+            QVERIFY((dangling || WriteAll(target, "theirs")) && QFile::link(target, rig.model.PhotoPath()));
+            rig.main.mnuCarePicture->trigger();
+            frmPhoto* camera = rig.pictures.Camera();
+            QTest::mouseClick(camera->cmbPhoto, Qt::LeftButton);
+            QTest::mouseClick(camera->cmbPhotoPrn, Qt::LeftButton);
+            const QFileInfo photo(rig.model.PhotoPath());
+            QCOMPARE(std::tuple(dangling, photo.isSymLink(), QImage(photo.filePath()).size(), ReadAll(target)),
+                     std::tuple(dangling, false, camera->Photo().size(), QByteArray(dangling ? "" : "theirs")));
+        }
+#endif
     }
 };
 

@@ -1,15 +1,6 @@
 // The fish's message window, its monologues, talking and rock-paper-scissors.
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QToolButton>
-
 #include "mainwin/widget_order.h"
-#include "play/frm_janken.h"
-#include "play/frm_msg.h"
-#include "play/frm_talk.h"
-#include "play/play_windows.h"
-#include "support/tank_rig.h"
+#include "support/windows_rig.h"
 
 namespace {
 
@@ -19,8 +10,7 @@ double DrawFor(int value, int span)
     return (value + 0.5) / span;
 }
 
-struct PlayRig : TankRig {
-    PlayWindows play{main, tray};
+struct PlayRig : WindowsRig {
     explicit PlayRig(const QString& name = QStringLiteral("ぎんじろう")) { StartWithFish({}, name); }
     frmMsg* Msg() const { return play.MessageWindow(); }
     QString Said() const { return Msg() ? Msg()->windowTitle() + '|' + Msg()->txtMes->toPlainText() : QString(); }
