@@ -1,13 +1,11 @@
 // The settings store (INI files, or the registry on Windows), number and text
-// conversions, and the file helpers.
-#include <QDir>
+// conversions.
 #include <QProcess>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
 
-#include "storage/file_helpers.h"
 #include "storage/registry.h"
 #include "storage/text_codec.h"
 #include "support/damaged_store.h"
@@ -40,17 +38,7 @@ int SaveForever()
 }
 
 #ifdef Q_OS_WIN
-// A value of any kind, written as the registry takes it, into the key or another at `location`.
-bool Plant(const QString& name, DWORD kind, const QByteArray& data, const QString& location = RegKeyLocation(Key))
-{
-    HKEY key = nullptr;
-    const bool done = RegCreateKeyExW(HKEY_CURRENT_USER, damage::NativeKey(location).c_str(), 0, nullptr, 0,
-                                      KEY_SET_VALUE, nullptr, &key, nullptr) == ERROR_SUCCESS &&
-                      RegSetValueExW(key, name.toStdWString().c_str(), 0, kind,
-                                     reinterpret_cast<const BYTE*>(data.constData()), DWORD(data.size())) == ERROR_SUCCESS;
-    RegCloseKey(key);
-    return done;
-}
+using damage::Plant;
 
 QByteArray Wide(const QString& text)
 {
@@ -203,21 +191,6 @@ private slots:
         for (const QString& text : QStringList{"ななしの権兵衛", "～－∥￢", "ｶﾀｶﾅ ⅰ ①", "line\r\nnext~\\"}) {
             QCOMPARE(DecodeCp932(EncodeCp932(text).value_or("?")), text);
         }
-    }
-
-    void findingIgnoresLetterCaseAndSkipsFolders()
-    {
-        const QString folder = store->config.path();
-        QVERIFY(QFile(folder + "/vaspo.mnb").open(QIODevice::WriteOnly) && QDir(folder).mkdir("Tank"));
-        QList<qint16> found;
-        for (const char* name : {"/Vaspo.Mnb", "/missing.mnb", "/Tank", "/tank", "/", "/missing/vaspo.mnb"}) {
-            found.append(FileExists(folder + name));
-        }
-        QCOMPARE(found, QList<qint16>({1, 0, 0, 0, 0, 0}));
-        // Where letter case counts, the name as it is spelt there.
-        const QString spelt = FindFileIgnoringCase(folder + "/VASPO.MNB");
-        QCOMPARE(QFileInfo(spelt).dir(), QDir(folder));
-        QVERIFY(FileNamePart(spelt) == "vaspo.mnb" || QFileInfo(folder + "/VASPO.MNB").exists());
     }
 };
 

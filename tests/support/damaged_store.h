@@ -3,52 +3,63 @@
 // holds no record; a registry key the user may not read or write, or one that holds no record.
 
 #include <QByteArray>
-#include <QString>
-
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QString>
 
 #include "model/pet_record.h"
 #include "storage/registry.h"
 
 #ifdef Q_OS_WIN
-#include <aclapi.h>
 #include <qt_windows.h>
+#include <sddl.h>
+#endif
 
 namespace damage {
 
+// The record's file or registry key, and where a broken one is kept aside.
+inline QString Record()
+{
+    return RegKeyLocation(vaspo::KeyPath);
+}
+inline QString KeptAs(int copy)
+{
+    return Record() + (copy == 1 ? QStringLiteral(".broken") : QStringLiteral(".broken.%1").arg(copy));
+}
+
+#ifdef Q_OS_WIN
 inline std::wstring NativeKey(const QString& location)
 {
     return location.mid(QStringLiteral("HKEY_CURRENT_USER\\").size()).toStdWString();
 }
 
-// Denies everyone `rights` on the key, beside the rights it has (0: takes the denial back).
-inline bool Deny(const QString& location, DWORD rights)
+// A value of any kind, written as the registry takes it, into the key (made if need be) at `location`.
+inline bool Plant(const QString& name, DWORD kind, const QByteArray& data, const QString& location = Record())
 {
     HKEY key = nullptr;
-    if (RegCreateKeyExW(HKEY_CURRENT_USER, NativeKey(location).c_str(), 0, nullptr, 0, READ_CONTROL | WRITE_DAC,
-                        nullptr, &key, nullptr) != ERROR_SUCCESS) {
-        return false;
-    }
-    PACL old = nullptr;
-    PSECURITY_DESCRIPTOR descriptor = nullptr;
-    GetSecurityInfo(key, SE_REGISTRY_KEY, DACL_SECURITY_INFORMATION, nullptr, nullptr, &old, nullptr, &descriptor);
-    PSID everyone = nullptr;
-    SID_IDENTIFIER_AUTHORITY world = SECURITY_WORLD_SID_AUTHORITY;
-    AllocateAndInitializeSid(&world, 1, SECURITY_WORLD_RID, 0, 0, 0, 0, 0, 0, 0, &everyone);
-    EXPLICIT_ACCESSW access{};
-    access.grfAccessPermissions = rights;
-    access.grfAccessMode = rights ? DENY_ACCESS : REVOKE_ACCESS;
-    access.Trustee.TrusteeForm = TRUSTEE_IS_SID;
-    access.Trustee.TrusteeType = TRUSTEE_IS_WELL_KNOWN_GROUP;
-    access.Trustee.ptstrName = static_cast<LPWSTR>(everyone);
-    PACL list = nullptr;
-    const bool done = SetEntriesInAclW(1, &access, old, &list) == ERROR_SUCCESS &&
-                      SetSecurityInfo(key, SE_REGISTRY_KEY, DACL_SECURITY_INFORMATION, nullptr, nullptr, list,
-                                      nullptr) == ERROR_SUCCESS;
-    LocalFree(list);
-    LocalFree(descriptor);
-    FreeSid(everyone);
+    const bool done = RegCreateKeyExW(HKEY_CURRENT_USER, NativeKey(location).c_str(), 0, nullptr, 0, KEY_SET_VALUE,
+                                      nullptr, &key, nullptr) == ERROR_SUCCESS &&
+                      RegSetValueExW(key, name.toStdWString().c_str(), 0, kind,
+                                     reinterpret_cast<const BYTE*>(data.constData()), DWORD(data.size())) == ERROR_SUCCESS;
     RegCloseKey(key);
+    return done;
+}
+
+// Lets everyone do everything with the record's key but `rights` (0: all of it).
+inline bool Deny(DWORD rights)
+{
+    const QString denied = rights ? QStringLiteral("(D;;0x%1;;;WD)").arg(rights, 0, 16) : QString();
+    PSECURITY_DESCRIPTOR descriptor = nullptr;
+    HKEY key = nullptr;
+    const bool done = ConvertStringSecurityDescriptorToSecurityDescriptorW(
+                          ("D:" + denied + "(A;;KA;;;WD)").toStdWString().c_str(), SDDL_REVISION_1, &descriptor,
+                          nullptr) &&
+                      RegCreateKeyExW(HKEY_CURRENT_USER, NativeKey(Record()).c_str(), 0, nullptr, 0, WRITE_DAC,
+                                      nullptr, &key, nullptr) == ERROR_SUCCESS &&
+                      RegSetKeySecurity(key, DACL_SECURITY_INFORMATION, descriptor) == ERROR_SUCCESS;
+    RegCloseKey(key);
+    LocalFree(descriptor);
     return done;
 }
 
@@ -64,32 +75,26 @@ inline bool KeyThere(const QString& location)
 
 inline bool MakeUnreadable()
 {
-    return Deny(RegKeyLocation(vaspo::KeyPath), KEY_QUERY_VALUE | KEY_ENUMERATE_SUB_KEYS);
+    return Deny(KEY_QUERY_VALUE | KEY_ENUMERATE_SUB_KEYS);
 }
 inline bool MakeUnwritable()
 {
-    return Deny(RegKeyLocation(vaspo::KeyPath), KEY_SET_VALUE);
+    return Deny(KEY_SET_VALUE);
 }
 inline bool StillThere()
 {
-    return KeyThere(RegKeyLocation(vaspo::KeyPath));
+    return KeyThere(Record());
 }
 // Gives the key back, so that the test's store can be removed.
 inline void Repair()
 {
-    Deny(RegKeyLocation(vaspo::KeyPath), 0);
+    Deny(0);
 }
 
-// Something else's values where the record belongs, or none at all; what is kept at `location`.
+// Something else's values where the record belongs, and what is kept of them at `location`.
 inline bool StoreGarbage(const QByteArray& junk)
 {
-    HKEY key = nullptr;
-    const bool done = RegCreateKeyExW(HKEY_CURRENT_USER, NativeKey(RegKeyLocation(vaspo::KeyPath)).c_str(), 0,
-                                      nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr) == ERROR_SUCCESS &&
-                      RegSetValueExW(key, L"\x01junk", 0, REG_BINARY, reinterpret_cast<const BYTE*>(junk.constData()),
-                                     DWORD(junk.size())) == ERROR_SUCCESS;
-    RegCloseKey(key);
-    return done;
+    return Plant(QStringLiteral("\x01junk"), REG_BINARY, junk);
 }
 inline QByteArray KeptGarbage(const QString& location)
 {
@@ -104,35 +109,23 @@ inline QByteArray KeptGarbage(const QString& location)
     RegCloseKey(key);
     return bytes.left(size);
 }
-inline QString KeptAs(int copy)
-{
-    return RegKeyLocation(vaspo::KeyPath) + (copy == 1 ? QStringLiteral(".broken") : QStringLiteral(".broken.%1").arg(copy));
-}
-
-}  // namespace damage
 
 #else
-#include <QDir>
-#include <QFileInfo>
-
-namespace damage {
-
 // A folder stands where the file belongs.
 inline bool MakeUnreadable()
 {
-    return QDir().mkpath(RegKeyFilePath(vaspo::KeyPath));
+    return QDir().mkpath(Record());
 }
 inline bool StillThere()
 {
-    return QFileInfo(RegKeyFilePath(vaspo::KeyPath)).isDir();
+    return QFileInfo(Record()).isDir();
 }
 inline void Repair() {}
 
 inline bool StoreGarbage(const QByteArray& junk)
 {
-    const QString path = RegKeyFilePath(vaspo::KeyPath);
-    QFile file(path);
-    return QDir().mkpath(QFileInfo(path).absolutePath()) && file.open(QIODevice::WriteOnly) &&
+    QFile file(Record());
+    return QDir().mkpath(QFileInfo(Record()).absolutePath()) && file.open(QIODevice::WriteOnly) &&
            file.write(junk) == junk.size();
 }
 inline QByteArray KeptGarbage(const QString& location)
@@ -140,10 +133,6 @@ inline QByteArray KeptGarbage(const QString& location)
     QFile file(location);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
-inline QString KeptAs(int copy)
-{
-    return RegKeyFilePath(vaspo::KeyPath) + (copy == 1 ? QStringLiteral(".broken") : QStringLiteral(".broken.%1").arg(copy));
-}
+#endif
 
 }  // namespace damage
-#endif
