@@ -75,11 +75,10 @@ private slots:
         // Value name, stored text, value after loading; the screen is 1024 x 768 pixels (15360 x 11520 twips).
         // A tank keeps its place when its top-left 100 x 50 pixels are on the screen, its size from 160 x 100.
         const QList<std::tuple<QString, QString, qint64>> cases{
-            {"Speed", "0", 667}, {"Speed", "500.5", 500}, {"Speed", "lots", 667}, {"Stress", "101", 0},
-            {"WaterConc", "256", 255}, {"AutoFoods", "8", 0}, {"Sex", "2", 0}, {"EatFood", "99999", today},
-            {"LastRunDay", "99999", today - 1}, {"AutoFoodDay", "99999", 0}, {"FormTop", "11520", 192 * 15},
-            {"FormTop", "10770", 10770}, {"FormLeft", "13861", 256 * 15}, {"FormLeft", "13860", 13860},
-            {"FormWidth", "1", 512 * 15}, {"FormHeight", "15", 384 * 15}, {"FormWidth", "2400", 2400},
+            {"Speed", "0", 667}, {"Speed", "500.5", 500}, {"Stress", "101", 0}, {"WaterConc", "256", 255},
+            {"AutoFoods", "8", 0}, {"Sex", "2", 0}, {"EatFood", "99999", today}, {"LastRunDay", "99999", today - 1},
+            {"AutoFoodDay", "99999", 0}, {"FormTop", "11520", 192 * 15}, {"FormTop", "10770", 10770},
+            {"FormLeft", "13861", 256 * 15}, {"FormLeft", "13860", 13860}, {"FormWidth", "2400", 2400},
             {"FormWidth", "2399", 512 * 15}, {"FormHeight", "1499", 384 * 15}, {"FormLeft", "-1", 256 * 15},
             {"EatFood", "-40000", -40000}};  // 32 bits
         for (const auto& [name, stored, expected] : cases) {
@@ -302,10 +301,9 @@ private slots:
         QCOMPARE(std::tuple(rig.model.SpeechLine(), rig.random.log),
                  std::tuple(QString("おなかがへって死にそうだ...."), QString("Rr")));
         const auto& s = rig.model.SpeechSlots;
-        QCOMPARE(QStringList(s.begin() + 4, s.begin() + 12) + QStringList({s[1], s[45], s[46]}),
+        QCOMPARE(QStringList(s.begin() + 4, s.begin() + 11) << s[1],
                  QStringList({"ご飯が食べたいなぁ....", "水質汚濁は99.6%です。", "今日は、26/12/06です", "只今の時刻は、15:07です",
-                              "出会ってから1日目だね", "ストレスは、-12です", "元気度66.7% です", "つまんないなぁ..",
-                              "３時ですよ。おやつにしませんか？", "楽しいなぁ！", ""}));
+                              "出会ってから1日目だね", "ストレスは、-12です", "元気度66.7% です", "３時ですよ。おやつにしませんか？"}));
         rig.random.draws = {DrawFor(45)};  // the last slot is drawn too
         QCOMPARE(rig.model.SpeechLine(), QString("楽しいなぁ！"));
 
