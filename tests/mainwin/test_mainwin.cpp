@@ -285,7 +285,6 @@ private slots:
         QTest::newRow("another copy's") << other + "TryExec=/bin/true\n" << true << false;
         QTest::newRow("switched off in GNOME") << other + "X-GNOME-Autostart-enabled=false\n" << false << true;
         QTest::newRow("hidden") << other + "Hidden=true\n" << false << true;
-        QTest::newRow("its program deleted") << other + "TryExec=/gone/vaspo\n" << false << true;
         QTest::newRow("a FIFO, not read") << QByteArray("FIFO") << false << true;
         QTest::newRow("folder blocked: told") << QByteArray("blocked") << false << false;
     }
