@@ -5,7 +5,7 @@
 namespace {
 
 struct CareRig : WindowsRig {
-    explicit CareRig(const Values& extra = {}) { StartWithFish(extra); }
+    explicit CareRig(const RegValues& extra = {}) { StartWithFish(extra); }
     // Each box as the user met it, after whose window it belongs to.
     QStringList Boxes() const
     {
@@ -237,7 +237,7 @@ private slots:
     void careRunsToItsEnd()
     {
         for (const auto& [feeding, escape] : {std::pair{false, true}, {false, false}, {true, true}, {true, false}}) {
-            CareRig rig(Values{{"WaterDay", "1"}});
+            CareRig rig(RegValues{{"WaterDay", "1"}});
             (feeding ? rig.main.mnuCareFood : rig.main.mnuCareWater)->trigger();
             QDialog* dialog = feeding ? static_cast<QDialog*>(rig.care.FoodWindow()) : rig.care.WaterWindow();
             if (!feeding) {

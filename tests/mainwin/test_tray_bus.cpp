@@ -104,7 +104,7 @@ private slots:
     void whatPanelsRead()
     {
         Watcher watcher("panel's");
-        Tank rig(Values{{"FormMode", "1"}});
+        Tank rig(RegValues{{"FormMode", "1"}});
         QCOMPARE(Property<QString>(rig, "Title"), QString("ばすぽう"));
         const DBusIconPixmaps icon = Property<DBusIconPixmaps>(rig, "IconPixmap");
         QCOMPARE(std::tuple(icon.size(), icon.value(0).width, icon.value(0).height), std::tuple(1, 32, 32));

@@ -30,10 +30,7 @@ T Next(std::deque<T>& queue, T value)
     return value;
 }
 
-// Name/text pairs to store under the program's key.
-using Values = RegValues;
-
-inline void Store(const Values& values)
+inline void Store(const RegValues& values)
 {
     for (const auto& [name, text] : values) {
         WriteRegString(vaspo::KeyPath, name, text);

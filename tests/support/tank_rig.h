@@ -29,7 +29,7 @@ struct TankRig : ModelRig {
 
     // Starts with a fish already stored (and `extra` values), so that start-up
     // asks nothing, and lets the window settle on screen.
-    void StartWithFish(Values extra = {}, const QString& name = QStringLiteral("ぎんじろう"), int sex = 0)
+    void StartWithFish(RegValues extra = {}, const QString& name = QStringLiteral("ぎんじろう"), int sex = 0)
     {
         const QString today = QString::number(Today());
         Store({{"Version", "0.32"}, {"FishName", name}, {"Sex", QString::number(sex)}, {"StartDay", today},
@@ -69,7 +69,7 @@ inline void Press(QWidget* window, Qt::Key key, Qt::KeyboardModifiers modifiers 
 
 // A tank started with a stored fish.
 struct Tank : TankRig {
-    explicit Tank(Values extra = {}) { StartWithFish(extra); }
+    explicit Tank(RegValues extra = {}) { StartWithFish(extra); }
 };
 
 // A stored fish (of `sex`) in a 372 x 187 pixel tank, placed by its first swimming step with `draw`.
