@@ -3,6 +3,9 @@
 // names and named pipes) count as missing and are never waited for; start
 // folders that are gone or too long; links at the photo's name; move files
 // past their bound.
+#include "model/move_file.h"
+#include "support/windows_rig.h"
+
 #ifdef Q_OS_WIN
 #include <qt_windows.h>
 #else
@@ -10,9 +13,6 @@
 #include <sys/sysmacros.h>
 #include <unistd.h>
 #endif
-
-#include "model/move_file.h"
-#include "support/windows_rig.h"
 
 namespace {
 
