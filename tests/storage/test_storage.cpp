@@ -142,25 +142,18 @@ private slots:
 #ifndef Q_OS_WIN
         QSKIP("the registry's key; a settings file's damage is the model test's");
 #else
-        const QStringList expected{"FishName", "Version"};
+        // Unreadable keys and others' values are the model test's, on both platforms; a key that may not be
+        // written, and its full name, are checked here.
         const auto health = [&] {
-            const RegKeyHealth h = CheckRegKey(Key, expected);
+            const RegKeyHealth h = CheckRegKey(Key, {"FishName", "Version"});
             return QList<bool>{h.readable, h.broken, h.writable};
         };
-        QCOMPARE(health(), QList<bool>({true, false, true}));  // none yet: a first start
-        QVERIFY(damage::StoreGarbage("junk"));
-        QCOMPARE(health(), QList<bool>({true, true, true}));  // someone else's values only
-        const QStringList kept{KeepBrokenRegKey(Key), KeepBrokenRegKey(Key)};
-        QCOMPARE(std::tuple(kept, damage::KeptGarbage(kept.last())),
-                 std::tuple(QStringList{damage::KeptAs(1), damage::KeptAs(2)}, QByteArray("junk")));  // of any kind
         QVERIFY(WriteRegString(Key, "FishName", "たま"));
         QCOMPARE(health(), QList<bool>({true, false, true}));
         QVERIFY(damage::MakeUnwritable());
         QCOMPARE(health(), QList<bool>({true, false, false}));
-        QVERIFY(damage::MakeUnreadable());
-        QCOMPARE(CheckRegKey(Key, expected).readable, false);
         damage::Repair();
-        QCOMPARE(CheckRegKey(Key, expected).location, "HKEY_CURRENT_USER\\" + RegStoreRoot() + "\\Software\\OSKE\\VASPO");
+        QCOMPARE(CheckRegKey(Key, {}).location, "HKEY_CURRENT_USER\\" + RegStoreRoot() + "\\Software\\OSKE\\VASPO");
 #endif
     }
 
