@@ -38,7 +38,6 @@ struct StartRig : ModelRig {
     FakeHost host;
     StartRig() { host.folder = program.path(), model.AppFolder.clear(); }  // without the trailing separator
     void Start() { model.StartProcedure(host); }
-    void StoreFish(const QString& version = "0.32") { Store({{"Version", version}, {"FishName", "ぎんじろう"}}); }
 };
 
 QByteArray Packed(FishRig& old)
@@ -441,7 +440,7 @@ private slots:
             {{"/REGDEL"}, InstanceState::AnotherRunning, true, 1, {"一匹で十分なの", "もう起動してるよ"}}};
         for (const auto& [arguments, instance, kept, ends, told] : cases) {
             StartRig rig;
-            rig.StoreFish();
+            Store({{"Version", "0.32"}, {"FishName", "ぎんじろう"}});
             std::tie(rig.host.arguments, rig.host.instance) = std::tuple(arguments, instance);
             try {
                 rig.Start();
