@@ -1,10 +1,8 @@
 // The program closes like its close box does when the desktop ends it: the
-// fish is saved, nothing is asked, and a kill during that save leaves a whole
-// record. Outside Windows the real program gets the termination signals; on
-// Windows a tank of this test's own child process gets the messages of a
-// log-off.
-#include <QThread>
-
+// fish is saved and nothing is asked (a kill during that save is the store's
+// test, its one write the model's). Outside Windows the real program gets the
+// termination signals; on Windows a tank of this test's own child process gets
+// the messages of a log-off.
 #include "support/real_program.h"
 
 #ifdef _WIN32
@@ -136,27 +134,6 @@ private slots:
         QCOMPARE(QStringList({Stored("LastRunDay"), Stored("Speed")}),
                  QStringList({QString::number(program.today), program.today % 10 == 0 ? "567" : "627"}));
         QVERIFY(!Stored("Warning1").isEmpty() && !QFile::exists(program.LockPath()));
-    }
-
-    // The registry's own kill test is the store's (test_storage).
-    void killedWhileSavingLeavesTheOldRecordOrTheNew()
-    {
-        RealProgram program;
-        const QStringList before{QString::number(program.today - 1), "700", "", "ぎんじろう"};
-        // SIGTERM saves; SIGKILL lands at a different moment of that save each time.
-        for (int attempt = 0; attempt < 10; ++attempt) {
-            program.StoreFish(1, {{"Speed", "700"}});
-            QVERIFY(program.Start());
-            QTest::qWait(600);
-            ::kill(pid_t(program.process.processId()), SIGTERM);
-            QThread::usleep(attempt * 1500);
-            QVERIFY(program.Stop(SIGKILL));
-
-            const QStringList stored{Stored("LastRunDay"), Stored("Speed"), Stored("Warning3"), Stored("FishName")};
-            const bool after = stored[0] == QString::number(program.today) && stored[1] != "700" &&
-                               !stored[2].isEmpty() && stored[3] == "ぎんじろう";
-            QVERIFY2(stored == before || after, qPrintable(stored.join(' ')));
-        }
     }
 #endif
 };

@@ -109,6 +109,7 @@ private slots:
     {
         FishRig rig;
         rig.model.SavePet();
+        QCOMPARE(rig.registry.batches, 1);  // one write, which a kill leaves old or new (test_storage)
         PetRecord expected = rig.model.pet;  // with the window's place as it was saved
         std::tie(expected.FormTop, expected.FormLeft, expected.FormHeight, expected.FormWidth) =
             std::tuple(150, 300, 2805, 5580);

@@ -155,10 +155,11 @@ public:
     WindowPlacement Placement() const override { return placement; }
 };
 
-// Writes through to the real store, noting the names written; can fail every write.
+// Writes through to the real store, noting the names written and the writes; can fail every write.
 class RecordingRegistry : public RegistryAccess {
 public:
     QStringList writes;
+    int batches = 0;
     bool failWrites = false;
     bool WriteRegString(const QString& k, const QString& n, const QString& text) override
     {
@@ -166,6 +167,7 @@ public:
     }
     bool WriteRegValues(const QString& k, const RegValues& values) override
     {
+        ++batches;
         for (const auto& value : values) {
             writes.append(value.first);
         }
