@@ -1,6 +1,4 @@
 // The about box and its uninstaller, driven with scripted answers.
-#include <QtTest>
-
 #include "about/frm_about.h"
 #include "support/tank_rig.h"
 
@@ -36,7 +34,7 @@ private slots:
              QList<QList<MsgAnswer>>{{MsgAnswer::No}, {MsgAnswer::Cancel}, {MsgAnswer::Yes, MsgAnswer::No}}) {
             AboutRig rig;
             rig.dialogs.answers.assign(answers.begin(), answers.end());
-            rig.box.Command2_Click();
+            QTest::mouseClick(rig.box.Command2, Qt::LeftButton);
             QCOMPARE(std::tuple(rig.dialogs.shown.size(), rig.model.NoSave, rig.trayUnloads, rig.KeyExists(),
                                 rig.login.Enabled()),
                      std::tuple(answers.size(), 0, 0, true, true));
@@ -45,7 +43,7 @@ private slots:
 
         AboutRig rig;
         rig.dialogs.answers = {MsgAnswer::Yes, MsgAnswer::Yes};
-        QVERIFY_THROWS_EXCEPTION(ProgramEnded, rig.box.Command2_Click());
+        QVERIFY_THROWS_EXCEPTION(ProgramEnded, QTest::mouseClick(rig.box.Command2, Qt::LeftButton));
         // Gone, not started at login again, not written back, and the tray icon went before the end.
         QCOMPARE(std::tuple(rig.KeyExists(), rig.login.Enabled(), rig.registry.writes.size(), rig.model.NoSave,
                             rig.endsWhenTrayUnloaded),

@@ -206,9 +206,8 @@ private slots:
     void exitSavesAndClosesTheHelp()
     {
         Tank rig;
-        rig.main.mnuHelpHelp->trigger();  // no help file beside the program: the built-in one
-        QCOMPARE(std::tuple(rig.main.HelpWindow()->documentTitle(), rig.main.HelpWindow()->isVisible()),
-                 std::tuple(QString("ばすぽう ヘルプ"), true));
+        rig.main.mnuHelpHelp->trigger();  // the built-in help, whose title is the language test's
+        QVERIFY(rig.main.HelpWindow()->isVisible());
         rig.dialogs.answers = {MsgAnswer::Yes};
         rig.model.pet.Stress = -7;
         QVERIFY_THROWS_EXCEPTION(ProgramEnded, rig.main.mnuFileExit->trigger());
