@@ -8,6 +8,10 @@
 
 namespace {
 
+// How long the window manager may take, on a busy machine, to frame, place or activate a window; each wait
+// ends as soon as its condition holds.
+constexpr int Settles = 30000;
+
 struct DesktopRig : WindowsRig {
     DesktopRig()
     {
@@ -32,26 +36,27 @@ private slots:
     {
         DesktopRig rig;
         const QRect area(0, 0, 1024, 768 - 32);  // the panel's strip is not for windows
-        QTRY_COMPARE(UsableArea(&rig.main), area);  // once the window manager has told it
-        QTRY_VERIFY(rig.main.frameGeometry().top() < rig.main.geometry().top());  // framed
+        QTRY_COMPARE_WITH_TIMEOUT(UsableArea(&rig.main), area, Settles);  // once the window manager has told it
+        QTRY_VERIFY_WITH_TIMEOUT(rig.main.frameGeometry().top() < rig.main.geometry().top(), Settles);  // framed
         rig.model.ShowPetMessage("となり", "ぎんじろうの独り言");
         frmMsg* msg = rig.play.MessageWindow();
-        QTRY_COMPARE(msg->frameGeometry().topLeft(), rig.main.frameGeometry().topLeft() + QPoint(13, 13));
+        QTRY_COMPARE_WITH_TIMEOUT(msg->frameGeometry().topLeft(), rig.main.frameGeometry().topLeft() + QPoint(13, 13),
+                                  Settles);
 
         // The smallest tank in the bottom-right corner above the panel: a window beside it is pulled back into the
         // corner, frame and all, and so is Qt's box over it.
         rig.main.resize(SmallestTank);
-        QTRY_COMPARE(rig.main.size(), SmallestTank);
+        QTRY_COMPARE_WITH_TIMEOUT(rig.main.size(), SmallestTank, Settles);
         rig.main.move(area.bottomRight() - QPoint(rig.main.frameGeometry().width(), rig.main.frameGeometry().height()) +
                       QPoint(1, 1));
-        QTRY_COMPARE(rig.main.frameGeometry().bottomRight(), area.bottomRight());
+        QTRY_COMPARE_WITH_TIMEOUT(rig.main.frameGeometry().bottomRight(), area.bottomRight(), Settles);
         rig.main.mnuOptionPic->trigger();
-        QTRY_COMPARE(rig.pictures.Chooser()->frameGeometry().bottomRight(), area.bottomRight());
+        QTRY_COMPARE_WITH_TIMEOUT(rig.pictures.Chooser()->frameGeometry().bottomRight(), area.bottomRight(), Settles);
         rig.pictures.Chooser()->close();
         QRect box;
         QTimer::singleShot(0, [&] {
             QWidget* status = QApplication::activeModalWidget();
-            QTest::qWaitFor([&] { return status->frameGeometry().bottomRight() == area.bottomRight(); }, 5000);
+            QTest::qWaitFor([&] { return status->frameGeometry().bottomRight() == area.bottomRight(); }, Settles);
             box = status->frameGeometry();
             QTest::keyClick(status, Qt::Key_Escape);
         });
@@ -65,13 +70,13 @@ private slots:
         QVERIFY(QImage(40, 30, QImage::Format_RGB32).save(rig.model.AppFolder + "20261207.bmp", "BMP"));
         // Opened from the tank, a window shown on top takes the focus, and so does the album.
         rig.main.activateWindow();
-        QTRY_VERIFY(rig.main.isActiveWindow());
+        QTRY_VERIFY_WITH_TIMEOUT(rig.main.isActiveWindow(), Settles);
         rig.main.mnuCareFood->trigger();
-        QTRY_VERIFY(rig.care.FoodWindow()->isActiveWindow());
+        QTRY_VERIFY_WITH_TIMEOUT(rig.care.FoodWindow()->isActiveWindow(), Settles);
         rig.care.FoodWindow()->close();
         rig.main.mnuCarePictureView->trigger();
         frmALBUM* album = rig.pictures.Album();
-        QTRY_VERIFY(album->isActiveWindow());
+        QTRY_VERIFY_WITH_TIMEOUT(album->isActiveWindow(), Settles);
         QTest::mouseClick(album->flbALBUM->viewport(), Qt::LeftButton, {}, QPoint(20, 5));
         // N answers, its text shown as it is, and the album is active again with the photo kept.
         QStringList seen;
@@ -84,7 +89,7 @@ private slots:
             QTest::keyClick(box, Qt::Key_N);
         });
         album->mnuFileDel->trigger();
-        QTRY_VERIFY(album->isActiveWindow());
+        QTRY_VERIFY_WITH_TIMEOUT(album->isActiveWindow(), Settles);
         QCOMPARE(seen, QStringList({"はい(&Y)", "いいえ(&N)", "album's, plain"}));
         QVERIFY(QFile::exists(rig.model.AppFolder + "20261207.bmp"));
     }

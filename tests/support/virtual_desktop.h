@@ -6,23 +6,23 @@
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <QThread>
-#include <unistd.h>
 
 struct VirtualDesktop {
-    const QString display = ":" + QString::number(200 + ::getpid() % 500);
     QProcess server, manager;
     QTemporaryDir settings;
 
-    // Made before the application, which then runs on this display.
+    // Made before the application, which then runs on this display. Each program says when it is
+    // ready, however long a busy machine makes it take: the server (on a free display it picks) once
+    // it takes connections, the window manager once it has set the desktop up, usable area included.
     explicit VirtualDesktop(int panel = 0)
     {
-        server.start("Xvfb", {display, "-screen", "0", "1024x768x24", "-nolisten", "tcp"});
-        qputenv("DISPLAY", display.toUtf8());
-        qputenv("QT_QPA_PLATFORM", "xcb");
-        for (int i = 0; i < 200 && !QFile::exists("/tmp/.X11-unix/X" + display.mid(1)); ++i) {
-            QThread::msleep(50);
+        server.start("Xvfb", {"-displayfd", "1", "-screen", "0", "1024x768x24", "-nolisten", "tcp"});
+        QByteArray display;
+        while (!display.endsWith('\n') && server.waitForReadyRead(60000)) {
+            display += server.readAll();
         }
+        qputenv("DISPLAY", ":" + display.trimmed());
+        qputenv("QT_QPA_PLATFORM", "xcb");
         // The window manager keeps the panel's strip out of the usable area, as it does a panel's.
         const QString config = settings.filePath("rc.xml");
         QFile rc(config);
@@ -31,17 +31,11 @@ struct VirtualDesktop {
                              "</margins></openbox_config>\n").arg(panel).toUtf8());
         }
         rc.close();
-        manager.start("openbox", {"--config-file", config});
-        for (int i = 0; i < 100 && !Managed(); ++i) {
-            QThread::msleep(100);
+        manager.start("openbox", {"--config-file", config, "--startup", "echo managed"});
+        QByteArray said;
+        while (!said.contains("managed") && manager.waitForReadyRead(60000)) {
+            said += manager.readAllStandardOutput();
         }
-    }
-    // The window manager has taken the display.
-    static bool Managed()
-    {
-        QProcess probe;
-        probe.start("xdotool", {"get_desktop"});
-        return probe.waitForFinished(5000) && probe.exitCode() == 0;
     }
     ~VirtualDesktop()
     {
