@@ -10,8 +10,11 @@ double DrawFor(int value, int span)
     return (value + 0.5) / span;
 }
 
+// What is played: a janken hand (0 グー, 1 パー, 2 チョキ), or a talk answered or declined.
+enum Played { Talk = 3, Declined };
+
 struct PlayRig : WindowsRig {
-    explicit PlayRig(const QString& name = QStringLiteral("ぎんじろう")) { StartWithFish({}, name); }
+    explicit PlayRig(const QString& name) { StartWithFish({}, name); }
     frmMsg* Msg() const { return play.MessageWindow(); }
     QString Said() const { return Msg() ? Msg()->windowTitle() + '|' + Msg()->txtMes->toPlainText() : QString(); }
 };
@@ -64,24 +67,15 @@ private slots:
         QCOMPARE(std::tuple(rig.Said(), rig.play.JankenWindow()),
                  std::tuple(QString("ばすぽうジャンケン|<u>ぎん</u>は、チョキです。あなたの勝ちです。くやしいぃ！"), nullptr));
 
-        // A death in the energy step of a talk ends it there: no answer, no stress step.
-        PlayRig dying;
-        dying.main.mnuCareTalk->trigger();
-        dying.model.pet.Speed = 1;
-        dying.random.fallback = DrawFor(1, 3);  // "ジャンケンしようよ。", energy -1
-        QVERIFY_THROWS_EXCEPTION(ProgramEnded, QTest::mouseClick(dying.play.TalkWindow()->cmbOK, Qt::LeftButton));
-        QCOMPARE(std::tuple(dying.Msg(), dying.model.pet.Stress), std::tuple(nullptr, 0));
-
         // Hidden in the notification area: ばすぽうを表示 brings the tank back.
-        PlayRig away;
-        away.tray.mnuTray->trigger();
-        away.model.ShowPetMessage("独り言", "ぎんじろうの独り言");
-        QTest::mouseClick(away.Msg()->cmbActive, Qt::LeftButton);
+        rig.tray.mnuTray->trigger();
+        rig.model.ShowPetMessage("独り言", "ぎんの独り言");
+        QTest::mouseClick(rig.Msg()->cmbActive, Qt::LeftButton);
         QCoreApplication::processEvents();
-        QVERIFY(away.main.isVisible() && !away.main.isMinimized() && !away.Msg() && away.tray.TrayHidden == 0);
+        QVERIFY(rig.main.isVisible() && !rig.main.isMinimized() && !rig.Msg() && rig.tray.TrayHidden == 0);
     }
 
-    void monologuesAndTalk()
+    void monologuesAndGreetings()
     {
         // At 9:07 the minute drawn must be 7: monologues off, another minute, the minute, the same hour again.
         Fish rig;
@@ -104,55 +98,36 @@ private slots:
         talk.random.draws = {DrawFor(2, 3), DrawFor(0, 3), DrawFor(1, 3)};
         QCOMPARE(talk.model.TalkOptions(), QStringList({"こんにちは", "今日はひま？", "どこに行く？", "どこから来たの？",
                                                        "（やっぱり、やめる）"}));
-
-        // PlayCount before, declined, draws -> answer, energy, stress, PlayCount after.
-        const QList<std::tuple<int, bool, QList<double>, QString, int, int, int>> rows{
-            {0, false, {DrawFor(0, 3)}, "ななしの権兵衛は、黙ったままです。", 687, -2, 1},
-            {0, false, {DrawFor(1, 3)}, "ジャンケンしようよ。", 647, 2, 1},
-            {0, false, {DrawFor(2, 3), DrawFor(13, 46)}, "がんばってる？", 687, 2, 1},  // the fish's speech line
-            {0, true, {DrawFor(1, 2)}, "からかうのは、やめて！", 687, -2, 1},
-            {0, true, {DrawFor(0, 2)}, "なんか用事？", 647, 2, 1},
-            {9, true, {}, "しつこいなぁ。ゆっくり泳がせてよ。", 567, -2, 10},
-            {19, true, {}, "ゆっくり泳ぎたいよ。うるさいなぁ...", 527, -4, 0},
-            {25, false, {}, "ゆっくり泳ぎたいよ。うるさいなぁ...", 527, -4, 0},
-        };
-        for (const auto& [count, declined, draws, answer, speed, stress, after] : rows) {
-            Fish rig;
-            rig.model.PlayCount = qint16(count);
-            rig.random.draws.assign(draws.begin(), draws.end());
-            const QString said = rig.model.TalkAnswer(declined);
-            QCOMPARE(std::tuple(count, said, int(rig.model.pet.Speed), int(rig.model.pet.Stress),
-                                int(rig.model.PlayCount), rig.window.order),
-                     std::tuple(count, answer, speed, stress, after, QString("ES")));
-        }
     }
 
-    void jankenOutcomes()
+    void answersAndJanken()
     {
-        const QString hands[] = {"グーです。", "パーです。", "チョキです。"};
-        // Rows: the user's hand; columns: the fish's. 0 draw, 1 the fish wins, 2 the user wins.
-        const int outcome[3][3] = {{0, 1, 2}, {2, 0, 1}, {1, 2, 0}};
-        const QString endings[] = {"あいこです", "ななしの権兵衛の勝ちです。やったー。", "あなたの勝ちです。くやしいぃ！"};
-        const int speed[] = {687, 687, 587}, stress[] = {-4, 2, -6};
-        for (int user = 0; user < 3; ++user) {
-            for (int fish = 0; fish < 3; ++fish) {
-                Fish rig;
-                rig.random.draws = {DrawFor(fish, 3)};
-                const int o = outcome[user][fish];
-                const QString said = rig.model.PlayJanken(user);
-                QCOMPARE(
-                    std::tuple(user, fish, said, int(rig.model.pet.Speed), int(rig.model.pet.Stress), rig.window.order),
-                    std::tuple(user, fish, "ななしの権兵衛は、" + hands[fish] + endings[o], speed[o], stress[o],
-                               QString("ES")));
-            }
+        // Play count before, what is played, draws -> the fish's answer, energy, stress, play count after.
+        const QList<std::tuple<int, int, QList<double>, QString, int, int, int>> rows{
+            {0, Talk, {DrawFor(0, 3)}, "ぎんは、黙ったままです。", 687, -2, 1},
+            {0, Talk, {DrawFor(1, 3)}, "ジャンケンしようよ。", 647, 2, 1},
+            {0, Talk, {DrawFor(2, 3), DrawFor(13, 46)}, "がんばってる？", 687, 2, 1},  // the fish's speech line
+            {0, Declined, {DrawFor(1, 2)}, "からかうのは、やめて！", 687, -2, 1},
+            {0, Declined, {DrawFor(0, 2)}, "なんか用事？", 647, 2, 1},
+            {9, Declined, {}, "しつこいなぁ。ゆっくり泳がせてよ。", 567, -2, 10},
+            {19, Declined, {}, "ゆっくり泳ぎたいよ。うるさいなぁ...", 527, -4, 0},
+            {0, 0, {DrawFor(0, 3)}, "ぎんは、グーです。あいこです", 687, -4, 1},
+            {0, 1, {DrawFor(2, 3)}, "ぎんは、チョキです。ぎんの勝ちです。やったー。", 687, 2, 1},
+            {0, 2, {DrawFor(0, 3)}, "ぎんは、グーです。ぎんの勝ちです。やったー。", 687, 2, 1},  // round the circle
+            {0, 1, {DrawFor(0, 3)}, "ぎんは、グーです。あなたの勝ちです。くやしいぃ！", 587, -6, 1},
+            // The 20th janken tires the fish: a second energy and stress step, and the count starts again at 5.
+            {19, 1, {DrawFor(1, 3)}, "ぎんは、パーです。あいこですもう、疲れたよ。", 529, -20, 5},
+        };
+        for (const auto& [count, play, draws, answer, speed, stress, after] : rows) {
+            Fish rig;
+            rig.model.pet.FishName = "ぎん";
+            rig.model.PlayCount = qint16(count);
+            rig.random.draws.assign(draws.begin(), draws.end());
+            const QString said = play < Talk ? rig.model.PlayJanken(play) : rig.model.TalkAnswer(play == Declined);
+            QCOMPARE(std::tuple(count, play, said, int(rig.model.pet.Speed), int(rig.model.pet.Stress),
+                                int(rig.model.PlayCount), rig.window.order),
+                     std::tuple(count, play, answer, speed, stress, after, QString(after == 5 ? "ESES" : "ES")));
         }
-        // The 20th play tires the fish: both effects, and the count starts again at 5.
-        Fish tired;
-        tired.model.PlayCount = 19;
-        tired.random.draws = {DrawFor(0, 3)};
-        QCOMPARE(tired.model.PlayJanken(0), QString("ななしの権兵衛は、グーです。あいこです" "もう、疲れたよ。"));
-        QCOMPARE(std::tuple(tired.model.pet.Speed, tired.model.pet.Stress, tired.model.PlayCount, tired.window.order),
-                 std::tuple(529, -20, 5, QString("ESES")));
     }
 };
 
