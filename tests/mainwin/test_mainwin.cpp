@@ -66,6 +66,13 @@ private slots:
         QCOMPARE(std::tuple(stored.main.mnuOptionMsg->isChecked(), IsKeptOnTop(&stored.main),
                             QRect(stored.main.pos(), stored.main.size())),
                  std::tuple(true, true, QRect(100, 100, 372, 240)));
+        // Off and on again: on top at once, and not hidden to re-create the window on the way.
+        for (const bool onTop : {false, true}) {
+            stored.main.mnuOptionTop->trigger();
+            QCOMPARE(std::tuple(IsKeptOnTop(&stored.main), stored.model.pet.FormMode,
+                                stored.main.mnuOptionTop->isChecked(), stored.main.isVisible()),
+                     std::tuple(onTop, qint16(onTop), onTop, true));
+        }
     }
 
     void statusLineEveryFiftyTicksRestBonusEvery144001()
@@ -99,7 +106,7 @@ private slots:
                  QList({InstanceState::Alone, InstanceState::Alone, InstanceState::AnotherRunning}));
         first.Release();
         QCOMPARE(second.Check(), InstanceState::Alone);
-        const QByteArray held = ReadAll(path);
+        QByteArray dead = ReadAll(path);  // to be given the pid of a copy that is gone
         second.Release();
 
         // Left behind by a copy that is gone, or by a crash as empty or garbage: replaced.
@@ -108,7 +115,6 @@ private slots:
         QVERIFY(gone.waitForStarted());
         const qint64 pid = gone.processId();
         QVERIFY(gone.waitForFinished());
-        QByteArray dead = held;
         dead.replace(0, dead.indexOf('\n'), QByteArray::number(pid));
         for (const QByteArray& leftover : {dead, QByteArray(), QByteArray("\x01\xff garbage\n\n")}) {
             QVERIFY(WriteAll(path, leftover));
@@ -140,7 +146,6 @@ private slots:
             Tank rig;
             rig.model.pet.StartDay = rig.Today() - days;
             rig.random.fallback = 0.5;
-            rig.main.SwimStep();
             rig.main.SwimStep();
             QCOMPARE(std::tuple(days, rig.main.ImgVaspo->size()), std::tuple(days, QSize(size, size)));
         }
@@ -179,8 +184,7 @@ private slots:
         renewed.dialogs.onMessage = [&](const MsgRequest& request) {
             if (request.title.endsWith("はじめまして！")) {
                 QVERIFY(!renewed.main.isVisible() && !renewed.main.IsLoaded() && !renewed.main.Timer1->isActive() &&
-                        !renewed.tray.IsLoaded());
-                QVERIFY(!renewed.KeyExists());
+                        !renewed.tray.IsLoaded() && !renewed.KeyExists());
             }
         };
         renewed.main.mnuFileNew->trigger();
@@ -202,14 +206,6 @@ private slots:
         QCOMPARE(QStringList({Stored("Stress"), Stored("FormWidth")}),
                  QStringList({"-7", QString::number(rig.main.width() * 15)}));
         QVERIFY(!rig.tray.IsLoaded() && !rig.main.HelpWindow()->isVisible());
-
-        // Off and on again: on top at once, and not re-created on the way.
-        Tank top;
-        for (const bool onTop : {true, false, true}) {
-            top.main.mnuOptionTop->trigger();
-            QCOMPARE(std::tuple(IsKeptOnTop(&top.main), top.model.pet.FormMode, top.main.mnuOptionTop->isChecked()),
-                     std::tuple(onTop, qint16(onTop), onTop));
-        }
     }
 
     void hidingInTheTrayAndItsMenu()
@@ -233,8 +229,14 @@ private slots:
                  std::tuple(false, 0, show));
         rig.tray.mnuTray->trigger();
         QCOMPARE(std::tuple(rig.main.isVisible(), rig.main.isMinimized()), std::tuple(true, false));
+        // A notification area that goes away gives the hidden tank back, and takes the option.
+        rig.tray.mnuTray->trigger();
+        rig.trayAvailable = false;
+        rig.tray.CheckTrayArea();
+        QCOMPARE(std::tuple(rig.main.isVisible(), rig.main.isMinimized(), rig.main.mnuOptionTray->isEnabled()),
+                 std::tuple(true, false, false));
 
-        // Without a notification area minimising does not hide.
+        // Without one, minimising does not hide.
         TankRig bare;
         bare.trayAvailable = false;
         bare.StartWithFish({{"MinTray", "1"}});
@@ -243,61 +245,46 @@ private slots:
         QCOMPARE(std::tuple(bare.main.mnuOptionTray->isEnabled(), bare.main.mnuOptionTray->isChecked(),
                             bare.main.isVisible()),
                  std::tuple(false, true, true));
-
-        // A panel that starts later brings the option back; one that goes away gives the tank back.
-        bare.trayAvailable = true;
-        bare.tray.CheckTrayArea();
-        bare.tray.mnuTray->trigger();  // into the notification area
-        bare.trayAvailable = false;
-        bare.tray.CheckTrayArea();
-        QCOMPARE(std::tuple(bare.main.isVisible(), bare.main.isMinimized(), bare.main.mnuOptionTray->isEnabled()),
-                 std::tuple(true, false, false));
     }
 
     // The item shows the desktop's autostart entry whoever changed it, and a click
     // turns it round; the fish's record is not written for it.
-    void loginItemFollowsTheEntry_data()
+    void loginItemFollowsTheEntry()
     {
 #ifdef Q_OS_WIN
         QSKIP("an XDG autostart file; Windows starts what the Run key names");
-#endif
-        QTest::addColumn<QByteArray>("entry");  // put there from outside
-        QTest::addColumn<bool>("checked");
-        QTest::addColumn<bool>("afterClick");
+#else
         const QByteArray other = "[Desktop Entry]\nType=Application\nName=VASPO\nExec=/bin/true\n";
-        QTest::newRow("none") << QByteArray() << false << true;
-        QTest::newRow("another copy's") << other + "TryExec=/bin/true\n" << true << false;
-        QTest::newRow("switched off in GNOME") << other + "X-GNOME-Autostart-enabled=false\n" << false << true;
-        QTest::newRow("hidden") << other + "Hidden=true\n" << false << true;
-        QTest::newRow("a FIFO, not read") << QByteArray("FIFO") << false << true;
-        QTest::newRow("folder blocked: told") << QByteArray("blocked") << false << false;
-    }
-    void loginItemFollowsTheEntry()
-    {
-#ifndef Q_OS_WIN
-        QFETCH(QByteArray, entry);
-        QFETCH(bool, checked);
-        QFETCH(bool, afterClick);
-        Tank rig;
-        QVERIFY(OpenOptions(rig.main));
-        QTest::keyClick(rig.main.mnuOption, Qt::Key_Escape);
-        const QString folder = rig.config.filePath("autostart"), file = folder + "/org.example.vaspo.desktop";
-        if (entry == "blocked") {
-            QVERIFY(WriteAll(folder, "a file where the folder should be"));
-        } else if (entry == "FIFO") {
-            QVERIFY(QDir().mkpath(folder) && ::mkfifo(QFile::encodeName(file), 0600) == 0);
-        } else if (!entry.isEmpty()) {
-            QVERIFY(QDir().mkpath(folder) && WriteAll(file, entry));
+        // The entry put there from outside -> the item checked, and after a click.
+        const QList<std::tuple<const char*, QByteArray, bool, bool>> rows{
+            {"none", QByteArray(), false, true},
+            {"another copy's", other + "TryExec=/bin/true\n", true, false},
+            {"switched off in GNOME", other + "X-GNOME-Autostart-enabled=false\n", false, true},
+            {"hidden", other + "Hidden=true\n", false, true},
+            {"a FIFO, not read", "FIFO", false, true},
+            {"folder blocked: told", "blocked", false, false}};
+        for (const auto& [name, entry, checked, afterClick] : rows) {
+            Tank rig;
+            QVERIFY(OpenOptions(rig.main));
+            QTest::keyClick(rig.main.mnuOption, Qt::Key_Escape);
+            const QString folder = rig.config.filePath("autostart"), file = folder + "/org.example.vaspo.desktop";
+            if (entry == "blocked") {
+                QVERIFY(WriteAll(folder, "a file where the folder should be"));
+            } else if (entry == "FIFO") {
+                QVERIFY(QDir().mkpath(folder) && ::mkfifo(QFile::encodeName(file), 0600) == 0);
+            } else if (!entry.isEmpty()) {
+                QVERIFY(QDir().mkpath(folder) && WriteAll(file, entry));
+            }
+            QVERIFY(OpenOptions(rig.main));
+            QCOMPARE(std::tuple(name, rig.main.mnuOptionLogin->isChecked()), std::tuple(name, checked));
+            QVERIFY(ClickLoginItem(rig.main));
+            const QString tryExec = "TryExec=" + QCoreApplication::applicationFilePath();
+            QCOMPARE(std::tuple(name, rig.main.mnuOptionLogin->isChecked(), QFile::exists(file),
+                                ReadAll(file).split('\n').contains(tryExec.toUtf8())),
+                     std::tuple(name, afterClick, afterClick, afterClick));
+            QCOMPARE(std::tuple(name, rig.dialogs.titles, rig.registry.writes),
+                     std::tuple(name, entry == "blocked" ? QStringList{"ログイン時に起動"} : QStringList(), QStringList()));
         }
-        QVERIFY(OpenOptions(rig.main));
-        QCOMPARE(rig.main.mnuOptionLogin->isChecked(), checked);
-        QVERIFY(ClickLoginItem(rig.main));
-        const QString tryExec = "TryExec=" + QCoreApplication::applicationFilePath();
-        QCOMPARE(std::tuple(rig.main.mnuOptionLogin->isChecked(), QFile::exists(file),
-                            ReadAll(file).split('\n').contains(tryExec.toUtf8())),
-                 std::tuple(afterClick, afterClick, afterClick));
-        QCOMPARE(std::tuple(rig.dialogs.titles, rig.registry.writes),
-                 std::tuple(entry == "blocked" ? QStringList{"ログイン時に起動"} : QStringList(), QStringList()));
 #endif
     }
 
