@@ -43,13 +43,6 @@ private slots:
         QCOMPARE(std::tuple(rig.KeyExists(), rig.login.Enabled(), rig.registry.writes.size(), rig.model.NoSave,
                             rig.endsWhenTrayUnloaded, rig.dialogs.titles.last()),
                  std::tuple(false, false, 0, 1, 0, QString("アンインストールしました！")));
-
-        // /REGDEL only forgets the fish: the next login starts the program for a new owner.
-        AboutRig regdel;
-        FakeHost host;
-        host.arguments = {"/REGDEL"};
-        QVERIFY_THROWS_EXCEPTION(ProgramEnded, regdel.model.StartProcedure(host));
-        QCOMPARE(std::tuple(regdel.KeyExists(), regdel.login.Enabled()), std::tuple(false, true));
     }
 };
 

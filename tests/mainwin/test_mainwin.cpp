@@ -56,9 +56,8 @@ private slots:
         rig.dialogs.answers = {MsgAnswer::Ok, MsgAnswer::Yes};
         rig.model.StartProcedure(rig.host);
 
-        // Half the (offscreen) screen.
         QVERIFY(rig.main.isVisible() && rig.main.Timer1->isActive() && rig.tray.IsLoaded() && !IsKeptOnTop(&rig.main));
-        QCOMPARE(rig.main.size(), QGuiApplication::primaryScreen()->virtualGeometry().size() / 2);
+        QCOMPARE(rig.main.size(), QGuiApplication::primaryScreen()->virtualGeometry().size() / 2);  // half the screen
 
         // Stored options and geometry (the frame included) are applied.
         TankRig stored;
@@ -127,16 +126,16 @@ private slots:
     {
         // At either wall the fish turns, and faces its new way from the next step.
         for (const int way : {-1, 1}) {
-            Swimming turning;
+            Swimming rig;
             const int x = way < 0 ? 2 : 372 - 33 - 2;
-            turning.main.ImgVaspo->move(x, 60);
-            std::tie(turning.main.DirX, turning.main.DirY) = std::tuple(way, 1);
-            turning.main.SwimStep();
-            QCOMPARE(std::tuple(turning.main.ImgVaspo->pos(), int(turning.main.DirX)),
+            rig.main.ImgVaspo->move(x, 60);
+            std::tie(rig.main.DirX, rig.main.DirY) = std::tuple(way, 1);
+            rig.main.SwimStep();
+            QCOMPARE(std::tuple(rig.main.ImgVaspo->pos(), int(rig.main.DirX)),
                      std::tuple(QPoint(x + 4 * way, 61), -way));
-            QVERIFY(turning.main.ShowsPicture((way < 0 ? turning.main.ImgVaspoL : turning.main.ImgVaspoR)[0]));
-            turning.main.SwimStep();
-            QVERIFY(turning.main.ShowsPicture((way < 0 ? turning.main.ImgVaspoR : turning.main.ImgVaspoL)[0]));
+            QVERIFY(rig.main.ShowsPicture((way < 0 ? rig.main.ImgVaspoL : rig.main.ImgVaspoR)[0]));
+            rig.main.SwimStep();
+            QVERIFY(rig.main.ShowsPicture((way < 0 ? rig.main.ImgVaspoR : rig.main.ImgVaspoL)[0]));
         }
     }
 
@@ -175,24 +174,24 @@ private slots:
     void newFish()
     {
         // Yes twice: start-up again, in the same window.
-        Swimming renewed;
-        const QPoint place = renewed.main.ImgVaspo->pos();
-        renewed.main.Timer1->start();
-        renewed.dialogs.answers = {MsgAnswer::Yes, MsgAnswer::Yes, MsgAnswer::Ok, MsgAnswer::No};
-        renewed.dialogs.inputs = {"二代目"};
+        Swimming rig;
+        const QPoint place = rig.main.ImgVaspo->pos();
+        rig.main.Timer1->start();
+        rig.dialogs.answers = {MsgAnswer::Yes, MsgAnswer::Yes, MsgAnswer::Ok, MsgAnswer::No};
+        rig.dialogs.inputs = {"二代目"};
         // The old fish is gone from the store before start-up asks anything.
-        renewed.dialogs.onMessage = [&](const MsgRequest& request) {
+        rig.dialogs.onMessage = [&](const MsgRequest& request) {
             if (request.title.endsWith("はじめまして！")) {
-                QVERIFY(!renewed.main.isVisible() && !renewed.main.IsLoaded() && !renewed.main.Timer1->isActive() &&
-                        !renewed.tray.IsLoaded() && !renewed.KeyExists());
+                QVERIFY(!rig.main.isVisible() && !rig.main.IsLoaded() && !rig.main.Timer1->isActive() &&
+                        !rig.tray.IsLoaded() && !rig.KeyExists());
             }
         };
-        renewed.main.mnuFileNew->trigger();
-        QVERIFY(renewed.main.isVisible() && renewed.main.Timer1->isActive() && renewed.tray.IsLoaded());
-        // The same window and swimming state, in the same place.
-        QCOMPARE(std::tuple(renewed.main.ImgVaspo->pos(), renewed.main.pos(), renewed.model.pet.FormLeft),
-                 std::tuple(place, QPoint(100, 100), 1500));
-        QVERIFY(renewed.main.ShowsPicture(renewed.main.ImgVaspoL[1]));  // a female now
+        rig.main.mnuFileNew->trigger();
+        // Shown and running again: the same window and swimming state, in the same place, with a female now.
+        QCOMPARE(std::tuple(rig.main.isVisible(), rig.main.Timer1->isActive(), rig.tray.IsLoaded(),
+                            rig.main.ImgVaspo->pos(), rig.main.pos(), rig.model.pet.FormLeft,
+                            rig.main.ShowsPicture(rig.main.ImgVaspoL[1])),
+                 std::tuple(true, true, true, place, QPoint(100, 100), 1500, true));
     }
 
     void exitSavesAndClosesTheHelp()

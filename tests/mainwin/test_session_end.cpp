@@ -1,8 +1,6 @@
-// The program closes like its close box does when the desktop ends it: the
-// fish is saved and nothing is asked (a kill during that save is the store's
-// test, its one write the model's). Outside Windows the real program gets the
-// termination signals; on Windows a tank of this test's own child process gets
-// the messages of a log-off.
+// Ended by the desktop, the program closes like its close box: the fish is saved, nothing is asked (a kill
+// during that save is the store's test). Outside Windows the real program gets the termination signals; on
+// Windows a tank in this test's own child process gets the messages of a log-off.
 #include "support/real_program.h"
 
 #ifdef _WIN32

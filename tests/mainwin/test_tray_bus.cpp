@@ -102,26 +102,22 @@ private slots:
     {
         Watcher watcher("panel's");
         Tank rig;
-        QCOMPARE(Property<QString>(rig, "Title"), QString("ばすぽう"));
         const DBusIconPixmaps icon = Property<DBusIconPixmaps>(rig, "IconPixmap");
         QCOMPARE(std::tuple(icon.size(), icon.value(0).width, icon.value(0).height), std::tuple(1, 32, 32));
         const QPoint middle(16, 16);  // on the fish: ARGB, most significant byte first
         QCOMPARE(qFromBigEndian<quint32>(icon[0].argb.constData() + 4 * (middle.y() * 32 + middle.x())),
                  quint32(rig.main.ImgVaspoL[0].toImage().convertToFormat(QImage::Format_ARGB32).pixel(middle)));
-        QCOMPARE(Property<DBusToolTip>(rig, "ToolTip").title, QString("ばすぽう - ぎんじろう"));
-        rig.model.pet.Stress = 42;
-        rig.model.ChangeStress(0);
+        QCOMPARE(std::tuple(Property<QString>(rig, "Title"), Property<DBusToolTip>(rig, "ToolTip").title),
+                 std::tuple(QString("ばすぽう"), QString("ばすぽう - ぎんじろう")));
+        rig.model.ChangeStress(1);  // panels never ask again: the tip follows the values
         QCOMPARE(Property<DBusToolTip>(rig, "ToolTip").title, TrayValuesTip(rig.model.pet));
         const QString item = BusItem(rig)->Service();
         QCOMPARE(Layout(item), QStringList({"タスクトレイに入れる(_T) true", "separator", "ばすぽうの終了(_X)... true"}));
 
-        // The menu's first item, clicked in the panel, hides the tank and brings it back.
-        for (const bool visible : {false, true}) {
-            const QVariant at = QVariant::fromValue(QDBusVariant(0));
-            Call(item, TrayMenu::Path, "com.canonical.dbusmenu", "Event", {1, "clicked", at, 0u});
-            QTRY_COMPARE(rig.main.isVisible(), visible);
-        }
-
+        // The menu's first item, clicked in the panel, hides the tank (and brings it back: the tank's own test).
+        Call(item, TrayMenu::Path, "com.canonical.dbusmenu", "Event",
+             {1, "clicked", QVariant::fromValue(QDBusVariant(0)), 0u});
+        QTRY_VERIFY(!rig.main.isVisible());
     }
 
     void clicksFromPanels()
@@ -141,8 +137,7 @@ private slots:
             const int pastADoubleClick = QApplication::doubleClickInterval() + 100;
             QTimer::singleShot(pastADoubleClick, &rig.tray, [&] { rig.tray.mnuVaspo->close(); });
             for (int i = 0; i < activations; ++i) {
-                Call(BusItem(rig)->Service(), TrayItem::Path, "org.kde.StatusNotifierItem", "Activate",
-                     {300, 20});
+                Call(BusItem(rig)->Service(), TrayItem::Path, "org.kde.StatusNotifierItem", "Activate", {300, 20});
             }
             QTest::qWait(pastADoubleClick + 100);
             QCOMPARE(std::tuple(shell, rig.main.isVisible()), std::tuple(shell, tankVisible));
