@@ -49,7 +49,7 @@ QByteArray PlatformChosenFor(const char* display, const char* wayland, const cha
 class TestMainWindow : public QObject {
     Q_OBJECT
 private slots:
-    void startShowsTheTank()
+    void startOptionsAndExit()
     {
         TankRig rig;
         rig.dialogs.inputs = {"ななしの権兵衛"};
@@ -72,6 +72,16 @@ private slots:
                                 stored.main.mnuOptionTop->isChecked(), stored.main.isVisible()),
                      std::tuple(onTop, qint16(onTop), onTop, true));
         }
+
+        // Exit saves the fish and closes the built-in help (whose title is the language test's).
+        stored.main.mnuHelpHelp->trigger();
+        QVERIFY(stored.main.HelpWindow()->isVisible());
+        stored.dialogs.answers = {MsgAnswer::Yes};
+        stored.model.pet.Stress = -7;
+        QVERIFY_THROWS_EXCEPTION(ProgramEnded, stored.main.mnuFileExit->trigger());
+        QCOMPARE(QStringList({Stored("Stress"), Stored("FormWidth")}),
+                 QStringList({"-7", QString::number(stored.main.width() * 15)}));
+        QVERIFY(!stored.tray.IsLoaded() && !stored.main.HelpWindow()->isVisible());
     }
 
     void statusLineEveryFiftyTicksRestBonusEvery144001()
@@ -192,19 +202,6 @@ private slots:
                             rig.main.ImgVaspo->pos(), rig.main.pos(), rig.model.pet.FormLeft,
                             rig.main.ShowsPicture(rig.main.ImgVaspoL[1])),
                  std::tuple(true, true, true, place, QPoint(100, 100), 1500, true));
-    }
-
-    void exitSavesAndClosesTheHelp()
-    {
-        Tank rig;
-        rig.main.mnuHelpHelp->trigger();  // the built-in help, whose title is the language test's
-        QVERIFY(rig.main.HelpWindow()->isVisible());
-        rig.dialogs.answers = {MsgAnswer::Yes};
-        rig.model.pet.Stress = -7;
-        QVERIFY_THROWS_EXCEPTION(ProgramEnded, rig.main.mnuFileExit->trigger());
-        QCOMPARE(QStringList({Stored("Stress"), Stored("FormWidth")}),
-                 QStringList({"-7", QString::number(rig.main.width() * 15)}));
-        QVERIFY(!rig.tray.IsLoaded() && !rig.main.HelpWindow()->isVisible());
     }
 
     void hidingInTheTrayAndItsMenu()

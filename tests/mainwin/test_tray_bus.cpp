@@ -77,7 +77,8 @@ QStringList Layout(const QString& service)
 class TestTrayBus : public QObject {
     Q_OBJECT
 private slots:
-    void registersWithEveryWatcher()
+    // Registered with every watcher, it shows panels the fish, the tip and the menu.
+    void panelsSeeTheItem()
     {
         for (const bool watcherFirst : {true, false}) {  // the watcher there at start, or a panel starting later
             std::unique_ptr<Watcher> watcher = watcherFirst ? std::make_unique<Watcher>("first") : nullptr;
@@ -87,37 +88,30 @@ private slots:
             if (!watcherFirst) {
                 watcher = std::make_unique<Watcher>("later");
             }
-            const QString item = QDBusConnection::sessionBus().baseService() + ' ' + BusItem(rig)->Service();
-            QTRY_COMPARE(watcher->items, QStringList{item});
+            const QString item = BusItem(rig)->Service();
+            const QString registered = QDBusConnection::sessionBus().baseService() + ' ' + item;
+            QTRY_COMPARE(watcher->items, QStringList{registered});
             QTRY_VERIFY(rig.main.mnuOptionTray->isEnabled());
-
             // A restarting panel: the item registers with the new watcher.
             watcher.reset();
             watcher = std::make_unique<Watcher>("restarted");
-            QTRY_COMPARE(watcher->items, QStringList{item});
+            QTRY_COMPARE(watcher->items, QStringList{registered});
+
+            const DBusIconPixmaps icon = Property<DBusIconPixmaps>(rig, "IconPixmap");
+            QCOMPARE(std::tuple(icon.size(), icon.value(0).width, icon.value(0).height), std::tuple(1, 32, 32));
+            const QPoint middle(16, 16);  // on the fish: ARGB, most significant byte first
+            QCOMPARE(qFromBigEndian<quint32>(icon[0].argb.constData() + 4 * (middle.y() * 32 + middle.x())),
+                     quint32(rig.main.ImgVaspoL[0].toImage().convertToFormat(QImage::Format_ARGB32).pixel(middle)));
+            QCOMPARE(std::tuple(Property<QString>(rig, "Title"), Property<DBusToolTip>(rig, "ToolTip").title),
+                     std::tuple(QString("ばすぽう"), QString("ばすぽう - ぎんじろう")));
+            rig.model.ChangeStress(1);  // panels never ask again: the tip follows the values
+            QCOMPARE(Property<DBusToolTip>(rig, "ToolTip").title, TrayValuesTip(rig.model.pet));
+            QCOMPARE(Layout(item), QStringList({"タスクトレイに入れる(_T) true", "separator", "ばすぽうの終了(_X)... true"}));
+            // The menu's first item, clicked in the panel, hides the tank (and brings it back: the tank's own test).
+            Call(item, TrayMenu::Path, "com.canonical.dbusmenu", "Event",
+                 {1, "clicked", QVariant::fromValue(QDBusVariant(0)), 0u});
+            QTRY_VERIFY(!rig.main.isVisible());
         }
-    }
-
-    void whatPanelsRead()
-    {
-        Watcher watcher("panel's");
-        Tank rig;
-        const DBusIconPixmaps icon = Property<DBusIconPixmaps>(rig, "IconPixmap");
-        QCOMPARE(std::tuple(icon.size(), icon.value(0).width, icon.value(0).height), std::tuple(1, 32, 32));
-        const QPoint middle(16, 16);  // on the fish: ARGB, most significant byte first
-        QCOMPARE(qFromBigEndian<quint32>(icon[0].argb.constData() + 4 * (middle.y() * 32 + middle.x())),
-                 quint32(rig.main.ImgVaspoL[0].toImage().convertToFormat(QImage::Format_ARGB32).pixel(middle)));
-        QCOMPARE(std::tuple(Property<QString>(rig, "Title"), Property<DBusToolTip>(rig, "ToolTip").title),
-                 std::tuple(QString("ばすぽう"), QString("ばすぽう - ぎんじろう")));
-        rig.model.ChangeStress(1);  // panels never ask again: the tip follows the values
-        QCOMPARE(Property<DBusToolTip>(rig, "ToolTip").title, TrayValuesTip(rig.model.pet));
-        const QString item = BusItem(rig)->Service();
-        QCOMPARE(Layout(item), QStringList({"タスクトレイに入れる(_T) true", "separator", "ばすぽうの終了(_X)... true"}));
-
-        // The menu's first item, clicked in the panel, hides the tank (and brings it back: the tank's own test).
-        Call(item, TrayMenu::Path, "com.canonical.dbusmenu", "Event",
-             {1, "clicked", QVariant::fromValue(QDBusVariant(0)), 0u});
-        QTRY_VERIFY(!rig.main.isVisible());
     }
 
     void clicksFromPanels()
