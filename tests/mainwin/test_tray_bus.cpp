@@ -77,13 +77,20 @@ QStringList Layout(const QString& service)
 class TestTrayBus : public QObject {
     Q_OBJECT
 private slots:
-    // Registered with every watcher, it shows panels the fish, the tip and the menu.
-    void panelsSeeTheItem()
+    // A panel's view of the item: it registers with every watcher, shows the fish, the tip and the menu, and
+    // takes the panel's clicks.
+    void panelsSeeAndClickTheItem()
     {
-        for (const bool watcherFirst : {true, false}) {  // the watcher there at start, or a panel starting later
+        // Watcher there at start (or a panel starting later), shell, Activate calls -> whether the tank stays shown.
+        const QList<std::tuple<bool, QString, int, bool>> rows{
+            {true, "waybar", 1, true},         // a click in waybar or KDE: the menu
+            {false, "plasmashell", 2, false},  // a double click there
+            {true, "gnome-shell", 1, false}};  // GNOME: its double click
+        for (const auto& [watcherFirst, shell, activations, tankVisible] : rows) {
             std::unique_ptr<Watcher> watcher = watcherFirst ? std::make_unique<Watcher>("first") : nullptr;
             TankRig rig;
             rig.tray.Available = [&] { return rig.tray.DesktopArea(); };
+            BusItem(rig)->ProcessName = [shell = shell](uint) { return shell; };  // the panel's process
             rig.StartWithFish();
             if (!watcherFirst) {
                 watcher = std::make_unique<Watcher>("later");
@@ -107,34 +114,19 @@ private slots:
             rig.model.ChangeStress(1);  // panels never ask again: the tip follows the values
             QCOMPARE(Property<DBusToolTip>(rig, "ToolTip").title, TrayValuesTip(rig.model.pet));
             QCOMPARE(Layout(item), QStringList({"タスクトレイに入れる(_T) true", "separator", "ばすぽうの終了(_X)... true"}));
-            // The menu's first item, clicked in the panel, hides the tank (and brings it back: the tank's own test).
-            Call(item, TrayMenu::Path, "com.canonical.dbusmenu", "Event",
-                 {1, "clicked", QVariant::fromValue(QDBusVariant(0)), 0u});
-            QTRY_VERIFY(!rig.main.isVisible());
-        }
-    }
 
-    void clicksFromPanels()
-    {
-        // Shell, Activate calls -> whether the tank is still shown.
-        const QList<std::tuple<QString, int, bool>> rows{
-            {"waybar", 1, true},        // a click in waybar or KDE: the menu
-            {"plasmashell", 2, false},  // a double click there
-            {"gnome-shell", 1, false}};  // GNOME: its double click
-        for (const auto& [shell, activations, tankVisible] : rows) {
-            Watcher watcher(shell);
-            TankRig rig;
-            BusItem(rig)->ProcessName = [shell = shell](uint) { return shell; };  // the panel's process
-            rig.StartWithFish();
-            QTRY_VERIFY(BusItem(rig)->Registered());
-            QTest::qWait(50);  // the shell is known
+            QTest::qWait(50);  // the new watcher's shell is known
             const int pastADoubleClick = QApplication::doubleClickInterval() + 100;
             QTimer::singleShot(pastADoubleClick, &rig.tray, [&] { rig.tray.mnuVaspo->close(); });
             for (int i = 0; i < activations; ++i) {
-                Call(BusItem(rig)->Service(), TrayItem::Path, "org.kde.StatusNotifierItem", "Activate", {300, 20});
+                Call(item, TrayItem::Path, "org.kde.StatusNotifierItem", "Activate", {300, 20});
             }
             QTest::qWait(pastADoubleClick + 100);
             QCOMPARE(std::tuple(shell, rig.main.isVisible()), std::tuple(shell, tankVisible));
+            // The menu's first item, clicked in the panel, hides the tank or brings it back.
+            Call(item, TrayMenu::Path, "com.canonical.dbusmenu", "Event",
+                 {1, "clicked", QVariant::fromValue(QDBusVariant(0)), 0u});
+            QTRY_COMPARE(rig.main.isVisible(), !tankVisible);
         }
     }
 };
