@@ -265,14 +265,13 @@ private slots:
                 QVERIFY(QDir().mkpath(folder) && WriteAll(file, entry));
             }
             QVERIFY(OpenOptions(rig.main));
-            QCOMPARE(std::tuple(name, rig.main.mnuOptionLogin->isChecked()), std::tuple(name, checked));
+            const bool shown = rig.main.mnuOptionLogin->isChecked();
             QVERIFY(ClickLoginItem(rig.main));
-            const QString tryExec = "TryExec=" + QCoreApplication::applicationFilePath();
-            QCOMPARE(std::tuple(name, rig.main.mnuOptionLogin->isChecked(), QFile::exists(file),
-                                ReadAll(file).split('\n').contains(tryExec.toUtf8())),
-                     std::tuple(name, afterClick, afterClick, afterClick));
-            QCOMPARE(std::tuple(name, rig.dialogs.titles, rig.registry.writes),
-                     std::tuple(name, entry == "blocked" ? QStringList{"ログイン時に起動"} : QStringList(), QStringList()));
+            const QByteArray tryExec = "TryExec=" + QFile::encodeName(QCoreApplication::applicationFilePath());
+            QCOMPARE(std::tuple(name, shown, rig.main.mnuOptionLogin->isChecked(), QFile::exists(file),
+                                ReadAll(file).split('\n').contains(tryExec), rig.dialogs.titles, rig.registry.writes),
+                     std::tuple(name, checked, afterClick, afterClick, afterClick,
+                                entry == "blocked" ? QStringList{"ログイン時に起動"} : QStringList(), QStringList()));
         }
 #endif
     }

@@ -37,11 +37,6 @@ public slots:
     void RegisterStatusNotifierItem(const QString& service) { items.append(message().service() + ' ' + service); }
 };
 
-TrayItem* BusItem(const TankRig& rig)
-{
-    return rig.tray.findChild<TrayItem*>();
-}
-
 // Calls the item or a menu from another connection, as a panel does.
 QVariantList Call(const QString& service, const QString& path, const QString& interface, const QString& method,
                   const QVariantList& args = {})
@@ -52,10 +47,10 @@ QVariantList Call(const QString& service, const QString& path, const QString& in
 }
 
 template <typename T>
-T Property(const TankRig& rig, const QString& name)
+T Property(const QString& service, const QString& name)
 {
-    const QVariantList value = Call(BusItem(rig)->Service(), TrayItem::Path, "org.freedesktop.DBus.Properties",
-                                    "Get", {"org.kde.StatusNotifierItem", name});
+    const QVariantList value =
+        Call(service, TrayItem::Path, "org.freedesktop.DBus.Properties", "Get", {"org.kde.StatusNotifierItem", name});
     return qdbus_cast<T>(value.value(0).value<QDBusVariant>().variant());
 }
 
@@ -90,12 +85,13 @@ private slots:
             std::unique_ptr<Watcher> watcher = watcherFirst ? std::make_unique<Watcher>("first") : nullptr;
             TankRig rig;
             rig.tray.Available = [&] { return rig.tray.DesktopArea(); };
-            BusItem(rig)->ProcessName = [shell = shell](uint) { return shell; };  // the panel's process
+            TrayItem* const bus = rig.tray.findChild<TrayItem*>();
+            bus->ProcessName = [shell = shell](uint) { return shell; };  // the panel's process
             rig.StartWithFish();
             if (!watcherFirst) {
                 watcher = std::make_unique<Watcher>("later");
             }
-            const QString item = BusItem(rig)->Service();
+            const QString item = bus->Service();
             const QString registered = QDBusConnection::sessionBus().baseService() + ' ' + item;
             QTRY_COMPARE(watcher->items, QStringList{registered});
             QTRY_VERIFY(rig.main.mnuOptionTray->isEnabled());
@@ -104,15 +100,15 @@ private slots:
             watcher = std::make_unique<Watcher>("restarted");
             QTRY_COMPARE(watcher->items, QStringList{registered});
 
-            const DBusIconPixmaps icon = Property<DBusIconPixmaps>(rig, "IconPixmap");
+            const DBusIconPixmaps icon = Property<DBusIconPixmaps>(item, "IconPixmap");
             QCOMPARE(std::tuple(icon.size(), icon.value(0).width, icon.value(0).height), std::tuple(1, 32, 32));
             const QPoint middle(16, 16);  // on the fish: ARGB, most significant byte first
             QCOMPARE(qFromBigEndian<quint32>(icon[0].argb.constData() + 4 * (middle.y() * 32 + middle.x())),
                      quint32(rig.main.ImgVaspoL[0].toImage().convertToFormat(QImage::Format_ARGB32).pixel(middle)));
-            QCOMPARE(std::tuple(Property<QString>(rig, "Title"), Property<DBusToolTip>(rig, "ToolTip").title),
+            QCOMPARE(std::tuple(Property<QString>(item, "Title"), Property<DBusToolTip>(item, "ToolTip").title),
                      std::tuple(QString("ばすぽう"), QString("ばすぽう - ぎんじろう")));
             rig.model.ChangeStress(1);  // panels never ask again: the tip follows the values
-            QCOMPARE(Property<DBusToolTip>(rig, "ToolTip").title, TrayValuesTip(rig.model.pet));
+            QCOMPARE(Property<DBusToolTip>(item, "ToolTip").title, TrayValuesTip(rig.model.pet));
             QCOMPARE(Layout(item), QStringList({"タスクトレイに入れる(_T) true", "separator", "ばすぽうの終了(_X)... true"}));
 
             QTest::qWait(50);  // the new watcher's shell is known
