@@ -125,7 +125,7 @@ private slots:
         }
     }
 
-    void fishTurnsAtTheWalls()
+    void theFishInTheTank()
     {
         // At either wall the fish turns, and faces its new way from the next step.
         for (const int way : {-1, 1}) {
@@ -140,10 +140,8 @@ private slots:
             rig.main.SwimStep();
             QVERIFY(rig.main.ShowsPicture((way < 0 ? rig.main.ImgVaspoR : rig.main.ImgVaspoL)[0]));
         }
-    }
 
-    void fishGrowsWithAgeAndStaysAboveTheStatusRow()
-    {
+        // It grows a pixel every ten days.
         for (const auto& [days, size] : {std::pair{9, 33}, std::pair{10, 34}, std::pair{100, 43}}) {
             Tank rig;
             rig.model.pet.StartDay = rig.Today() - days;
@@ -151,27 +149,25 @@ private slots:
             rig.main.SwimStep();
             QCOMPARE(std::tuple(days, rig.main.ImgVaspo->size()), std::tuple(days, QSize(size, size)));
         }
-        Swimming rig;  // in a 372 x 187 tank; after a resize the fish is pushed back above the status row
+
+        Swimming rig(0.5, 1);  // a female in a 372 x 187 tank; a dash of Int(0.5 * 26 + 15) = 28 steps
+        // Stroked: a touch and its dash take the count past 500; the next touch annoys it and restarts the count.
+        rig.main.TouchCount = 480;
+        QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), QPointF(5, 5), Qt::NoButton, Qt::NoButton, {});
+        QCoreApplication::sendEvent(rig.main.ImgVaspo, &move);  // the pointer moving over the fish
+        QCOMPARE(std::tuple(rig.main.TouchCount, rig.model.pet.Stress), std::tuple(481 + 28, 0));
+        rig.model.StatusTicks = 30;
+        QCoreApplication::sendEvent(rig.main.ImgVaspo, &move);
+        QCOMPARE(std::tuple(rig.main.lblSTB->text(), rig.main.TouchCount, rig.model.StatusTicks),
+                 std::tuple(QString("あんまり、さわっちゃいや～ん。"), 28, 0));
+        QVERIFY(rig.model.pet.Stress > 0 && rig.model.pet.Speed < 667);
+
+        // After a resize it is pushed back above the status row.
         rig.main.ImgVaspo->move(330, 130);
         rig.SizeTank(300, 120);
         QCOMPARE(
             std::tuple(rig.main.ImgVaspo->pos(), rig.main.lblSTB->geometry(), rig.main.lblWater->geometry().right()),
             std::tuple(QPoint(300 - 33, 120 - 33 - 17), QRect(0, 103, 300 - rig.main.lblWater->width(), 17), 299));
-    }
-
-    void strokingTheFishAnnoysIt()
-    {
-        Swimming rig(0.5, 1);  // a female; a dash of Int(0.5 * 26 + 15) = 28 steps
-        rig.main.TouchCount = 480;
-        QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), QPointF(5, 5), Qt::NoButton, Qt::NoButton, {});
-        QCoreApplication::sendEvent(rig.main.ImgVaspo, &move);  // the pointer moving over the fish
-        QCOMPARE(std::tuple(rig.main.TouchCount, rig.model.pet.Stress), std::tuple(481 + 28, 0));  // 500 passed
-        rig.model.StatusTicks = 30;
-        rig.main.ImgVaspo_MouseMove();
-        // Restarted, then this event's dash.
-        QCOMPARE(std::tuple(rig.main.lblSTB->text(), rig.main.TouchCount, rig.model.StatusTicks),
-                 std::tuple(QString("あんまり、さわっちゃいや～ん。"), 28, 0));
-        QVERIFY(rig.model.pet.Stress > 0 && rig.model.pet.Speed < 667);
     }
 
     void newFish()
