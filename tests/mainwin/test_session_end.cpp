@@ -1,8 +1,6 @@
-// The program closes like its close box does when the desktop ends it: the
-// fish is saved and nothing is asked (a kill during that save is the store's
-// test, its one write the model's). Outside Windows the real program gets the
-// termination signals; on Windows a tank of this test's own child process gets
-// the messages of a log-off.
+// Ended by the desktop, the program closes like its close box: the fish is saved, nothing is asked (a kill
+// during that save is the store's test). Outside Windows the real program gets the termination signals; on
+// Windows a tank in this test's own child process gets the messages of a log-off.
 #include "support/real_program.h"
 
 #ifdef _WIN32
@@ -112,28 +110,20 @@ private slots:
 #else
     void logOffSavesTheFish() { QSKIP("Windows's log-off messages; elsewhere the desktop sends signals"); }
 
-    void signalsSaveTheFish_data()
-    {
-        QTest::addColumn<int>("signal");
-        QTest::newRow("SIGTERM") << int(SIGTERM);
-        QTest::newRow("SIGHUP") << int(SIGHUP);
-        QTest::newRow("SIGINT") << int(SIGINT);
-    }
     void signalsSaveTheFish()
     {
-        QFETCH(int, signal);
-        RealProgram program;
-        program.StoreFish(1);
-        QVERIFY(program.Start());
-        QTest::qWait(1500);  // past start-up: the tank is up
-        QVERIFY(program.Stop(signal));
-        QCOMPARE(std::tuple(program.process.exitStatus(), program.process.exitCode()),
-                 std::tuple(QProcess::NormalExit, 0));
-
-        // Saved: the catch-up of yesterday (a tenth day costs 60 more) and the values only a save writes.
-        QCOMPARE(QStringList({Stored("LastRunDay"), Stored("Speed")}),
-                 QStringList({QString::number(program.today), program.today % 10 == 0 ? "567" : "627"}));
-        QVERIFY(!Stored("Warning1").isEmpty() && !QFile::exists(program.LockPath()));
+        for (const int signal : {SIGTERM, SIGHUP, SIGINT}) {
+            RealProgram program;
+            program.StoreFish(1);
+            QVERIFY(program.Start());
+            QTest::qWait(1500);  // past start-up: the tank is up
+            QVERIFY2(program.Stop(signal), QByteArray::number(signal));
+            // Ended normally and saved: yesterday's catch-up (a tenth day costs 60 more), and what only a save writes.
+            QCOMPARE(std::tuple(signal, program.process.exitStatus(), program.process.exitCode(), Stored("LastRunDay"),
+                                Stored("Speed"), Stored("Warning1").isEmpty(), QFile::exists(program.LockPath())),
+                     std::tuple(signal, QProcess::NormalExit, 0, QString::number(program.today),
+                                QString(program.today % 10 == 0 ? "567" : "627"), false, false));
+        }
     }
 #endif
 };

@@ -37,11 +37,6 @@ public slots:
     void RegisterStatusNotifierItem(const QString& service) { items.append(message().service() + ' ' + service); }
 };
 
-TrayItem* BusItem(const TankRig& rig)
-{
-    return rig.tray.findChild<TrayItem*>();
-}
-
 // Calls the item or a menu from another connection, as a panel does.
 QVariantList Call(const QString& service, const QString& path, const QString& interface, const QString& method,
                   const QVariantList& args = {})
@@ -52,10 +47,10 @@ QVariantList Call(const QString& service, const QString& path, const QString& in
 }
 
 template <typename T>
-T Property(const TankRig& rig, const QString& name)
+T Property(const QString& service, const QString& name)
 {
-    const QVariantList value = Call(BusItem(rig)->Service(), TrayItem::Path, "org.freedesktop.DBus.Properties",
-                                    "Get", {"org.kde.StatusNotifierItem", name});
+    const QVariantList value =
+        Call(service, TrayItem::Path, "org.freedesktop.DBus.Properties", "Get", {"org.kde.StatusNotifierItem", name});
     return qdbus_cast<T>(value.value(0).value<QDBusVariant>().variant());
 }
 
@@ -77,75 +72,57 @@ QStringList Layout(const QString& service)
 class TestTrayBus : public QObject {
     Q_OBJECT
 private slots:
-    void registersWithEveryWatcher()
+    // A panel's view of the item: it registers with every watcher, shows the fish, the tip and the menu, and
+    // takes the panel's clicks.
+    void panelsSeeAndClickTheItem()
     {
-        for (const bool watcherFirst : {true, false}) {  // the watcher there at start, or a panel starting later
+        // Watcher there at start (or a panel starting later), shell, Activate calls -> whether the tank stays shown.
+        const QList<std::tuple<bool, QString, int, bool>> rows{
+            {true, "waybar", 1, true},         // a click in waybar or KDE: the menu
+            {false, "plasmashell", 2, false},  // a double click there
+            {true, "gnome-shell", 1, false}};  // GNOME: its double click
+        for (const auto& [watcherFirst, shell, activations, tankVisible] : rows) {
             std::unique_ptr<Watcher> watcher = watcherFirst ? std::make_unique<Watcher>("first") : nullptr;
             TankRig rig;
             rig.tray.Available = [&] { return rig.tray.DesktopArea(); };
+            TrayItem* const bus = rig.tray.findChild<TrayItem*>();
+            bus->ProcessName = [shell = shell](uint) { return shell; };  // the panel's process
             rig.StartWithFish();
             if (!watcherFirst) {
                 watcher = std::make_unique<Watcher>("later");
             }
-            const QString item = QDBusConnection::sessionBus().baseService() + ' ' + BusItem(rig)->Service();
-            QTRY_COMPARE(watcher->items, QStringList{item});
+            const QString item = bus->Service();
+            const QString registered = QDBusConnection::sessionBus().baseService() + ' ' + item;
+            QTRY_COMPARE(watcher->items, QStringList{registered});
             QTRY_VERIFY(rig.main.mnuOptionTray->isEnabled());
-
             // A restarting panel: the item registers with the new watcher.
             watcher.reset();
             watcher = std::make_unique<Watcher>("restarted");
-            QTRY_COMPARE(watcher->items, QStringList{item});
-        }
-    }
+            QTRY_COMPARE(watcher->items, QStringList{registered});
 
-    void whatPanelsRead()
-    {
-        Watcher watcher("panel's");
-        Tank rig;
-        QCOMPARE(Property<QString>(rig, "Title"), QString("ばすぽう"));
-        const DBusIconPixmaps icon = Property<DBusIconPixmaps>(rig, "IconPixmap");
-        QCOMPARE(std::tuple(icon.size(), icon.value(0).width, icon.value(0).height), std::tuple(1, 32, 32));
-        const QPoint middle(16, 16);  // on the fish: ARGB, most significant byte first
-        QCOMPARE(qFromBigEndian<quint32>(icon[0].argb.constData() + 4 * (middle.y() * 32 + middle.x())),
-                 quint32(rig.main.ImgVaspoL[0].toImage().convertToFormat(QImage::Format_ARGB32).pixel(middle)));
-        QCOMPARE(Property<DBusToolTip>(rig, "ToolTip").title, QString("ばすぽう - ぎんじろう"));
-        rig.model.pet.Stress = 42;
-        rig.model.ChangeStress(0);
-        QCOMPARE(Property<DBusToolTip>(rig, "ToolTip").title, TrayValuesTip(rig.model.pet));
-        const QString item = BusItem(rig)->Service();
-        QCOMPARE(Layout(item), QStringList({"タスクトレイに入れる(_T) true", "separator", "ばすぽうの終了(_X)... true"}));
+            const DBusIconPixmaps icon = Property<DBusIconPixmaps>(item, "IconPixmap");
+            QCOMPARE(std::tuple(icon.size(), icon.value(0).width, icon.value(0).height), std::tuple(1, 32, 32));
+            const QPoint middle(16, 16);  // on the fish: ARGB, most significant byte first
+            QCOMPARE(qFromBigEndian<quint32>(icon[0].argb.constData() + 4 * (middle.y() * 32 + middle.x())),
+                     quint32(rig.main.ImgVaspoL[0].toImage().convertToFormat(QImage::Format_ARGB32).pixel(middle)));
+            QCOMPARE(std::tuple(Property<QString>(item, "Title"), Property<DBusToolTip>(item, "ToolTip").title),
+                     std::tuple(QString("ばすぽう"), QString("ばすぽう - ぎんじろう")));
+            rig.model.ChangeStress(1);  // panels never ask again: the tip follows the values
+            QCOMPARE(Property<DBusToolTip>(item, "ToolTip").title, TrayValuesTip(rig.model.pet));
+            QCOMPARE(Layout(item), QStringList({"タスクトレイに入れる(_T) true", "separator", "ばすぽうの終了(_X)... true"}));
 
-        // The menu's first item, clicked in the panel, hides the tank and brings it back.
-        for (const bool visible : {false, true}) {
-            const QVariant at = QVariant::fromValue(QDBusVariant(0));
-            Call(item, TrayMenu::Path, "com.canonical.dbusmenu", "Event", {1, "clicked", at, 0u});
-            QTRY_COMPARE(rig.main.isVisible(), visible);
-        }
-
-    }
-
-    void clicksFromPanels()
-    {
-        // Shell, Activate calls -> whether the tank is still shown.
-        const QList<std::tuple<QString, int, bool>> rows{
-            {"waybar", 1, true},        // a click in waybar or KDE: the menu
-            {"plasmashell", 2, false},  // a double click there
-            {"gnome-shell", 1, false}};  // GNOME: its double click
-        for (const auto& [shell, activations, tankVisible] : rows) {
-            Watcher watcher(shell);
-            TankRig rig;
-            BusItem(rig)->ProcessName = [shell = shell](uint) { return shell; };  // the panel's process
-            rig.StartWithFish();
-            QTRY_VERIFY(BusItem(rig)->Registered());
-            QTest::qWait(50);  // the shell is known
+            QTest::qWait(50);  // the new watcher's shell is known
             const int pastADoubleClick = QApplication::doubleClickInterval() + 100;
             QTimer::singleShot(pastADoubleClick, &rig.tray, [&] { rig.tray.mnuVaspo->close(); });
             for (int i = 0; i < activations; ++i) {
-                Call(BusItem(rig)->Service(), TrayItem::Path, "org.kde.StatusNotifierItem", "Activate",
-                     {300, 20});
+                Call(item, TrayItem::Path, "org.kde.StatusNotifierItem", "Activate", {300, 20});
             }
             QTest::qWait(pastADoubleClick + 100);
             QCOMPARE(std::tuple(shell, rig.main.isVisible()), std::tuple(shell, tankVisible));
+            // The menu's first item, clicked in the panel, hides the tank or brings it back.
+            Call(item, TrayMenu::Path, "com.canonical.dbusmenu", "Event",
+                 {1, "clicked", QVariant::fromValue(QDBusVariant(0)), 0u});
+            QTRY_COMPARE(rig.main.isVisible(), !tankVisible);
         }
     }
 };
