@@ -6,42 +6,20 @@
 #ifdef _WIN32
 #include <QApplication>
 
-#include "mainwin/frm_main.h"
-#include "mainwin/frm_tray.h"
-#include "mainwin/instance_lock.h"
-#include "mainwin/program_end.h"
-#include "mainwin/qt_dialogs.h"
-#include "mainwin/session_end.h"
-#include "mainwin/tank_startup.h"
-#include "model/system_seams.h"
+#include "app/tank_program.h"
 
 namespace {
 
 const char* const ChildStore = "VASPO_TEST_CHILD_STORE";
 
-// The child: the tank as the program sets it up, its fish kept below the key the test names.
+// The child: the program's own tank, its fish kept below the key the test names.
 int RunTank(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    QApplication::setQuitOnLastWindowClosed(false);
     SetRegStoreRoot(qEnvironmentVariable(ChildStore));
-    SystemClock clock;
-    SystemRandom random;
-    QtDialogs dialogs;
     QTemporaryDir folder;
-    InstanceLock lock(folder.filePath("VASPO.lock"));
-    ImmediateEnd end(lock);
-    RegistryAccess registry;
-    Vaspo model(clock, random, dialogs, end, registry);
-    frmMain main(model);
-    frmTray tray(main, model);
-    main.AttachTray(&tray);
-    model.AttachMainWindow(&main);
-    TankStartup host(main, tray, lock, {}, folder.path());
-    main.SetStartupHost(&host);
-    SessionEnd sessionEnd;
-    QObject::connect(&sessionEnd, &SessionEnd::EndRequested, &main, &frmMain::RequestClose);
-    model.StartProcedure(host);
+    TankProgram program({}, folder.path(), folder.filePath("VASPO.lock"));
+    program.Start();
     return QApplication::exec();
 }
 
