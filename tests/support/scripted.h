@@ -89,7 +89,6 @@ public:
     std::deque<QString> inputs;
     QList<MsgRequest> shown;
     QStringList titles, texts;  // of the shown messages
-    QStringList prompts;
     std::function<void(const MsgRequest&)> onMessage;
     Dialogs* real = nullptr;  // shows the boxes for real and takes their answers
 
@@ -106,7 +105,6 @@ public:
     }
     QString InputBox(const QString& prompt, const QString& title, const QString& defaultText) override
     {
-        prompts.append(prompt + '|' + title + '|' + defaultText);
         return real ? real->InputBox(prompt, title, defaultText) : Next(inputs, QString());
     }
 };
