@@ -1,24 +1,52 @@
-// On a desktop with a window manager and a panel: windows placed by their
-// real frames inside what the panel leaves free, dialogs that take the focus,
-// boxes that stay with the window the user acted in.
+// On a desktop of the test's own, a virtual X display with the openbox window
+// manager and a panel at its foot: windows placed by their real frames inside
+// what the panel leaves free, dialogs that take the focus, boxes that stay
+// with the window the user acted in.
 #include "support/windows_rig.h"
-#ifndef Q_OS_WIN
-#include "support/virtual_desktop.h"
-#endif
 
 namespace {
+
+constexpr int Panel = 32;  // pixels at the foot of the screen
 
 // How long the window manager may take, on a busy machine, to frame, place or activate a window; each wait
 // ends as soon as its condition holds.
 constexpr int Settles = 30000;
 
-struct DesktopRig : WindowsRig {
-    DesktopRig()
+#ifndef Q_OS_WIN
+struct VirtualDesktop {
+    QProcess server, manager;
+    QTemporaryDir settings;
+
+    // Made before the application, which then runs on this display. Each says when it is ready, however slow the
+    // machine: the server (on a free display it picks) taking connections, the window manager with the usable area set.
+    VirtualDesktop()
     {
-        RealBoxes();
-        StartWithFish();
+        server.start("Xvfb", {"-displayfd", "1", "-screen", "0", "1024x768x24", "-nolisten", "tcp"});
+        QByteArray display;
+        while (!display.endsWith('\n') && server.waitForReadyRead(60000)) {
+            display += server.readAll();
+        }
+        qputenv("DISPLAY", ":" + display.trimmed());
+        qputenv("QT_QPA_PLATFORM", "xcb");
+        // The window manager keeps the panel's strip out of the usable area, as it does a panel's.
+        const QString config = settings.filePath("rc.xml");
+        WriteAll(config, QString("<openbox_config xmlns=\"http://openbox.org/3.4/rc\"><margins><bottom>%1</bottom>"
+                                 "</margins></openbox_config>\n").arg(Panel).toUtf8());
+        manager.start("openbox", {"--config-file", config, "--startup", "echo managed"});
+        QByteArray said;
+        while (!said.contains("managed") && manager.waitForReadyRead(60000)) {
+            said += manager.readAllStandardOutput();
+        }
+    }
+    ~VirtualDesktop()
+    {
+        for (QProcess* program : {&manager, &server}) {
+            program->terminate();
+            program->waitForFinished(5000);
+        }
     }
 };
+#endif
 
 }  // namespace
 
@@ -34,8 +62,10 @@ private slots:
 
     void placedByTheirFrames()
     {
-        DesktopRig rig;
-        const QRect area(0, 0, 1024, 768 - 32);  // the panel's strip is not for windows
+        WindowsRig rig;
+        rig.RealBoxes();
+        rig.StartWithFish();
+        const QRect area(0, 0, 1024, 768 - Panel);  // the panel's strip is not for windows
         QTRY_COMPARE_WITH_TIMEOUT(UsableArea(&rig.main), area, Settles);  // once the window manager has told it
         QTRY_VERIFY_WITH_TIMEOUT(rig.main.frameGeometry().top() < rig.main.geometry().top(), Settles);  // framed
         rig.model.ShowPetMessage("となり", "ぎんじろうの独り言");
@@ -66,7 +96,9 @@ private slots:
 
     void dialogsTakeTheFocusBoxesStayWithTheWindowActedIn()
     {
-        DesktopRig rig;
+        WindowsRig rig;
+        rig.RealBoxes();
+        rig.StartWithFish();
         QVERIFY(QImage(40, 30, QImage::Format_RGB32).save(rig.model.AppFolder + "20261207.bmp", "BMP"));
         // Opened from the tank, a window shown on top takes the focus, and so does the album.
         rig.main.activateWindow();
@@ -98,7 +130,7 @@ private slots:
 int main(int argc, char** argv)
 {
 #ifndef Q_OS_WIN
-    VirtualDesktop desktop(32);
+    VirtualDesktop desktop;
 #endif
     QApplication application(argc, argv);
     TestDesktop test;

@@ -3,6 +3,7 @@
 // screens (the primary one in the middle, one right and one left of it),
 // each with a panel at the bottom and the right one with another at the top.
 #include <algorithm>
+#include <map>
 
 #include "about/about_menu.h"
 #include "support/windows_rig.h"
@@ -27,54 +28,25 @@ QScreen* Named(const QString& name)
     return *std::find_if(screens.begin(), screens.end(), [&](const QScreen* s) { return s->name() == name; });
 }
 
-// Answers each box as it opens, with the next of `replies` (Escape when there
-// is none), and notes its title and frame.
-struct BoxWatcher {
-    std::deque<QString> replies;
-    QStringList titles;
-    QList<QRect> frames;
-    QPointer<QWidget> answered;
-    QTimer timer;
-
-    BoxWatcher()
-    {
-        QObject::connect(&timer, &QTimer::timeout, [this] { Answer(); });
-        timer.start(10);
-    }
-    void Answer()
-    {
-        QWidget* box = QApplication::activeModalWidget();
-        if (!box || !box->isVisible() || box == answered) {
-            return;
-        }
-        answered = box;
-        titles.append(box->windowTitle());
-        frames.append(box->frameGeometry());
-        const QString reply = Next(replies, QString("Escape"));
-        if (auto* input = qobject_cast<QInputDialog*>(box); input && reply != "Escape") {
-            input->setTextValue(reply);
-            input->accept();
-        } else {
-            QTest::keyClick(box, reply == "Y" ? Qt::Key_Y : reply == "Return" ? Qt::Key_Return : Qt::Key_Escape);
-        }
-    }
-};
-
 struct PlacementRig : WindowsRig {
     AboutMenu about{main, tray};
-    BoxWatcher watcher;
-    using Opener = std::function<QRect()>;
-    QList<std::pair<QString, Opener>> windows;  // each window of the tank's menus, opened as its menu opens it
+    std::deque<QString> replies;  // to the boxes in turn as they open, Escape when none is left
+    QList<std::pair<QString, QRect>> boxes;  // the title and frame of each box answered
+    QPointer<QWidget> answered;  // a button's access key clicks it a moment later: the box stays up till then
+    QTimer answering;
+    std::map<QString, std::function<QRect()>> windows;  // each window of the tank's menus, opened as its menu opens it
 
     PlacementRig()
     {
         RealBoxes();
         StartWithFish({{"WaterDay", QString::number(Today() - 1)}});
-        const auto window = [this](QAction* item, std::function<const QWidget*()> opened) -> Opener {
+        QObject::connect(&answering, &QTimer::timeout, [this] { Answer(); });
+        answering.start(10);
+        const auto window = [this](QAction* item, std::function<const QWidget*()> opened) {
             return [this, item, opened] { return item->trigger(), Frame(opened()); };
         };
-        const auto box = [this](QAction* item) -> Opener {
-            return [this, item] { return item->trigger(), LastBox(); };
+        const auto box = [this](QAction* item) {
+            return [this, item] { return boxes.clear(), item->trigger(), boxes.value(boxes.size() - 1).second; };
         };
         windows = {{"chooser", window(main.mnuOptionPic, [this] { return pictures.Chooser(); })},
                    {"camera", window(main.mnuCarePicture, [this] { return pictures.Camera(); })},
@@ -89,17 +61,27 @@ struct PlacementRig : WindowsRig {
                    {"about", box(main.mnuHelpAbout)},
                    {"help", window(main.mnuHelpHelp, [this] { return main.HelpWindow(); })}};
     }
-    QRect Open(const QString& name)
+    void Answer()
     {
-        const auto named = std::find_if(windows.begin(), windows.end(), [&](const auto& w) { return w.first == name; });
-        return named->second();
+        QWidget* box = QApplication::activeModalWidget();
+        if (!box || !box->isVisible() || box == answered) {
+            return;
+        }
+        answered = box;
+        boxes.append({box->windowTitle(), box->frameGeometry()});
+        const QString reply = Next(replies, QString("Escape"));
+        if (auto* input = qobject_cast<QInputDialog*>(box); input && reply != "Escape") {
+            input->setTextValue(reply);
+            input->accept();
+        } else {
+            QTest::keyClick(box, reply == "Y" ? Qt::Key_Y : reply == "Return" ? Qt::Key_Return : Qt::Key_Escape);
+        }
     }
     // The tank's frame at (fx, fy) of the usable area: 0 left or top, 1 right or bottom.
     void PutTank(const QRect& area, double fx, double fy)
     {
         const QSize room = area.size() - main.frameGeometry().size();
-        const QPoint want = area.topLeft() + QPoint(qRound(room.width() * fx), qRound(room.height() * fy));
-        main.move(want);
+        main.move(area.topLeft() + QPoint(qRound(room.width() * fx), qRound(room.height() * fy)));
         QCoreApplication::processEvents();
     }
     QRect Frame(const QWidget* window) const
@@ -107,7 +89,6 @@ struct PlacementRig : WindowsRig {
         QCoreApplication::processEvents();
         return window && window->isVisible() ? window->frameGeometry() : QRect();
     }
-    QRect LastBox() const { return watcher.frames.value(watcher.frames.size() - 1); }
     void CloseAllButTheTank()
     {
         for (QWidget* window : QApplication::topLevelWidgets()) {
@@ -126,21 +107,6 @@ bool Inside(const QRect& frame, const QRect& area)
     return frame.isValid() && (area.contains(frame) || (larger && area.contains(frame.topLeft())));
 }
 
-// The tank at each corner and edge midpoint (0 left or top, 1 right or bottom) of each screen's usable area, as
-// stored and as small as it can be: smaller than most of the windows it opens.
-QList<std::tuple<QSize, QString, QPointF>> TankPlaces(const QSize& stored)
-{
-    QList<std::tuple<QSize, QString, QPointF>> places;
-    for (const QSize& size : {stored, SmallestTank}) {
-        for (const char* screen : {"Centre", "Right", "Left"}) {
-            for (const QPointF at : {QPointF(0, 0), {0.5, 0}, {1, 0}, {0, 0.5}, {1, 0.5}, {0, 1}, {0.5, 1}, {1, 1}}) {
-                places.append({size, screen, at});
-            }
-        }
-    }
-    return places;
-}
-
 }  // namespace
 
 class TestPlacement : public QObject {
@@ -155,23 +121,30 @@ private slots:
 
     void everyWindowOpensInsideTheTanksScreen()
     {
+        // The tank in each corner (0 left or top, 1 right or bottom) of each screen's usable area, as stored and as
+        // small as it can be: smaller than most of the windows it opens. Each rule bounds the two axes apart, so the
+        // corners meet every bound that the middle of an edge does.
         PlacementRig rig;
         QStringList wrong;
-        for (const auto& [size, screen, at] : TankPlaces(rig.main.size())) {
-            const QRect area = WithPanels(*Named(screen));
-            rig.main.resize(size);
-            rig.PutTank(area, at.x(), at.y());
-            const QString row = QString("%1x%2 %3 %4,%5 ").arg(size.width()).arg(size.height()).arg(screen).arg(
-                at.x()).arg(at.y());
-            if (rig.main.screen()->name() != screen || !area.contains(rig.main.frameGeometry())) {
-                wrong.append(row + "tank not there");
-            }
-            for (const auto& [name, open] : rig.windows) {
-                const QRect frame = open();
-                if (!Inside(frame, area)) {
-                    QDebug(&wrong.emplace_back(row + name + ':')) << frame << "outside" << area;
+        for (const QSize size : {rig.main.size(), SmallestTank}) {
+            for (const char* screen : {"Centre", "Right", "Left"}) {
+                for (const QPointF at : {QPointF(0, 0), {1, 0}, {0, 1}, {1, 1}}) {
+                    const QRect area = WithPanels(*Named(screen));
+                    rig.main.resize(size);
+                    rig.PutTank(area, at.x(), at.y());
+                    QString row;
+                    QDebug(&row) << size << screen << at;
+                    if (rig.main.screen()->name() != screen || !area.contains(rig.main.frameGeometry())) {
+                        wrong.append(row + "tank not there");
+                    }
+                    for (const auto& [name, open] : rig.windows) {
+                        const QRect frame = open();
+                        if (!Inside(frame, area)) {
+                            QDebug(&wrong.emplace_back(row + name + ':')) << frame << "outside" << area;
+                        }
+                        rig.CloseAllButTheTank();
+                    }
                 }
-                rig.CloseAllButTheTank();
             }
         }
         QCOMPARE(wrong.join('\n'), QString());
@@ -182,6 +155,7 @@ private slots:
         // One window of each rule, from a tank inside the right screen: beside the tank (a popup and another
         // window), below it, centred on the screen, over the tank; and above a tank at the screen's foot.
         PlacementRig rig;
+        QVERIFY(QImage(50, 700, QImage::Format_RGB32).save(rig.model.AppFolder + "20261206.bmp", "BMP"));  // tall
         const QRect right = WithPanels(*Named("Right"));
         rig.PutTank(right, 0.5, 0.5);
         const QRect tank = rig.main.frameGeometry();
@@ -189,13 +163,24 @@ private slots:
             const QPoint off = frame.center() - on.center();  // a pixel either way when halves do not come out even
             return qAbs(off.x()) <= 1 && qAbs(off.y()) <= 1;
         };
+        const auto open = [&](const char* name) { return rig.windows.at(name)(); };
         const QPoint beside = tank.topLeft() + QPoint(13, 13);  // 200 twips
-        QCOMPARE(QList({rig.Open("message").topLeft(), rig.Open("chooser").topLeft(), rig.Open("camera").topLeft()}),
+        QCOMPARE(QList({open("message").topLeft(), open("chooser").topLeft(), open("camera").topLeft()}),
                  QList({beside, beside, tank.bottomLeft() + QPoint(0, 1)}));
-        QVERIFY(centredOn(rig.Open("album"), right) && centredOn(rig.Open("status"), tank));
+        QVERIFY(centredOn(open("album"), right) && centredOn(open("status"), tank));
         rig.CloseAllButTheTank();
         rig.PutTank(right, 0.5, 1);
-        QCOMPARE(rig.Open("camera").bottomLeft(), rig.main.frameGeometry().topLeft() - QPoint(0, 1));
+        QCOMPARE(open("camera").bottomLeft(), rig.main.frameGeometry().topLeft() - QPoint(0, 1));
+
+        // The album grown to the tall photo on the left screen shows its top-left corner there.
+        rig.CloseAllButTheTank();
+        const QRect left = WithPanels(*Named("Left"));
+        rig.PutTank(left, 1, 1);
+        open("album");
+        QTest::mouseClick(rig.pictures.Album()->flbALBUM->viewport(), Qt::LeftButton, {}, QPoint(20, 5));
+        const QRect frame = rig.Frame(rig.pictures.Album());
+        QCOMPARE(std::tuple(frame.height() > left.height(), frame.top(), left.contains(frame.topRight())),
+                 std::tuple(true, left.top(), true));
     }
 
     void unseenTankKeepsItsScreen()
@@ -216,44 +201,25 @@ private slots:
         rig.CloseAllButTheTank();
         rig.main.showNormal();
         rig.PutTank(right, 1, 1);
-        rig.watcher.replies = {"Y", "Y", "Return", "Fin", "Y"};
+        rig.replies = {"Y", "Y", "Return", "Fin", "Y"};
         rig.main.mnuFileNew->trigger();
         QStringList outside;
-        for (qsizetype box = 0; box < rig.watcher.frames.size(); ++box) {
-            if (!Inside(rig.watcher.frames[box], right)) {
-                outside.append(rig.watcher.titles[box]);
+        for (const auto& [title, frame] : rig.boxes) {
+            if (!Inside(frame, right)) {
+                outside.append(title);
             }
         }
-        QCOMPARE(std::tuple(rig.model.pet.FishName, rig.watcher.frames.size(), outside),
+        QCOMPARE(std::tuple(rig.model.pet.FishName, rig.boxes.size(), outside),
                  std::tuple(QString("Fin"), 5, QStringList()));
-    }
-
-    void tallPhotoShowsTheAlbumsTopLeftCorner()
-    {
-        PlacementRig rig;
-        const QRect left = WithPanels(*Named("Left"));
-        QImage tall(50, 700, QImage::Format_RGB32);
-        tall.fill(Qt::red);
-        QVERIFY(tall.save(rig.model.AppFolder + "20261206.bmp", "BMP"));
-        rig.PutTank(left, 1, 1);
-        rig.main.mnuCarePictureView->trigger();
-        frmALBUM* album = rig.pictures.Album();
-        const QListWidget* list = album->flbALBUM;
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(0)).center());
-        const QRect frame = rig.Frame(album);
-        QCOMPARE(std::tuple(frame.height() > left.height(), frame.top(), left.contains(frame.topRight())),
-                 std::tuple(true, left.top(), true));
     }
 
     void storedPlaceUnderAPanelComesBackOnItsScreen()
     {
         // A title bar stored under the right screen's top panel comes back below it, on that screen.
-        const QRect right = WithPanels(*Named("Right"));
         TankRig rig;
         rig.StartWithFish({{"FormLeft", QString::number(2100 * 15)}, {"FormTop", QString::number(10 * 15)}});
-        const QRect tank = rig.main.frameGeometry();
-        QVERIFY2(right.contains(tank) && rig.main.screen() == Named("Right"),
-                 qPrintable(QString("%1,%2").arg(tank.x()).arg(tank.y())));
+        QCOMPARE(std::tuple(rig.main.screen()->name(), WithPanels(*Named("Right")).contains(rig.main.frameGeometry())),
+                 std::tuple(QString("Right"), true));
     }
 };
 
