@@ -121,14 +121,13 @@ private slots:
 
     void everyWindowOpensInsideTheTanksScreen()
     {
-        // The tank in each corner (0 left or top, 1 right or bottom) of each screen's usable area, as stored and as
-        // small as it can be: smaller than most of the windows it opens. Each rule bounds the two axes apart, so the
-        // corners meet every bound that the middle of an edge does.
+        // The tank in each corner and at each edge's middle (0 left or top, 1 right or bottom) of each screen's
+        // usable area, as stored and as small as it can be: smaller than most of the windows it opens.
         PlacementRig rig;
         QStringList wrong;
         for (const QSize size : {rig.main.size(), SmallestTank}) {
             for (const char* screen : {"Centre", "Right", "Left"}) {
-                for (const QPointF at : {QPointF(0, 0), {1, 0}, {0, 1}, {1, 1}}) {
+                for (const QPointF at : {QPointF(0, 0), {0.5, 0}, {1, 0}, {0, 0.5}, {1, 0.5}, {0, 1}, {0.5, 1}, {1, 1}}) {
                     const QRect area = WithPanels(*Named(screen));
                     rig.main.resize(size);
                     rig.PutTank(area, at.x(), at.y());
