@@ -30,17 +30,12 @@ struct RealProgram : PrivateStore {
     QString LockPath() const { return config.path() + "/OSKE/VASPO.lock"; }
     static bool Appears(const QString& path) { return QTest::qWaitFor([&] { return QFile::exists(path); }, 15000); }
     // Starts it and waits until it holds its lock, so start-up is under way.
-    bool Start(const QString& program = VASPO_EXECUTABLE, const QStringList& arguments = {})
+    bool Start(const QString& program = VASPO_EXECUTABLE)
     {
         QFile::remove(LockPath());  // one a killed copy left would say nothing
         process.setProcessEnvironment(environment);
-        process.start(program, arguments);
+        process.start(program, {});
         return process.waitForStarted() && Appears(LockPath());
-    }
-    bool Kill()
-    {
-        process.kill();
-        return process.waitForFinished(10000);
     }
 #ifndef Q_OS_WIN
     bool Stop(int signal)
