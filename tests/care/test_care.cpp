@@ -17,12 +17,6 @@ struct CareRig : WindowsRig {
         }
         return boxes;
     }
-    // Food eaten today `eatFood` days off, `eatFoods` times; the feeder set `feederDay` days off for `feederDays`.
-    void Set(qint32 eatFood, int eatFoods, qint32 feederDay = 0, int feederDays = 0)
-    {
-        std::tie(model.pet.EatFood, model.pet.EatFoods, model.pet.AutoFoodDay, model.pet.AutoFoods) =
-            std::tuple(Today() + eatFood, qint16(eatFoods), Today() + feederDay, qint16(feederDays));
-    }
 };
 
 }  // namespace
@@ -32,56 +26,52 @@ class TestCare : public QObject {
 private slots:
     void refusalsAndQuestions()
     {
-        using Press = std::function<void(CareRig&)>;
-        const auto food = [](qint32 eatFood, int eatFoods, qint32 feederDay = 0, int feederDays = 0) {
-            return [=](CareRig& r) { r.Set(eatFood, eatFoods, feederDay, feederDays), r.main.mnuCareFood->trigger(); };
-        };
-        const auto water = [](qint32 day) {
-            return [=](CareRig& r) { r.model.pet.WaterDay = r.Today() + day, r.main.mnuCareWater->trigger(); };
-        };
-        const auto feeder = [](qint32 day, int days) {
-            return [=](CareRig& r) { r.Set(0, 0, day, days), r.main.mnuCareAutoFoods->trigger(); };
-        };
-        const auto item = [](QAction* frmMain::*action) { return [=](CareRig& r) { (r.main.*action)->trigger(); }; };
-        const QString full = "tank>ダメなのぉ....|今日はこれ以上餌をあげられません.\n一日に餌は３回までです.|critical|OK";
         const QString reset = "tank>自動給餌機能の解除|現在、自動給餌機能がセットされています\nリセットしますか？|question|YesNo, Yes";
-        const QString reseted = "tank>自動給餌機能の解除|自動給餌を解除しました.|information|OK";
         const QString renew = "->新たに飼育|ぎんじろうを海に帰します。\n新しい「ばすぽう」を飼育し始めます。\n"
                               "現在のデータは削除されます。\nよろしいですか？|question|YesNo, No";
         const MsgAnswer yes = MsgAnswer::Yes, no = MsgAnswer::No;
-        // What is pressed, with the answers given -> the boxes, the windows then on screen, the feeder's days.
-        const QList<std::tuple<const char*, Press, QList<MsgAnswer>, QStringList, QStringList, int>> rows{
-            {"feeder day", food(-1, 0, -1, 1), {}, {"tank>ダメなのぉ...|今日は自動給餌期間です.\n餌はあげられません.|critical|OK"}, {}, 1},
-            {"fed three times", food(0, 3), {}, {full}, {}, 0},
-            {"fed three times yesterday", food(-1, 3), {}, {}, {"餌をあげる"}, 0},
-            {"water changed today", water(0), {},
-             {"tank>ダメなのぉ....|水の交換はできません.\n水交換は、一日一回限りです.|critical|OK"}, {}, 0},
-            {"feeder set today, kept", feeder(0, 2), {no}, {reset}, {}, 2},
-            {"feeder running, reset", feeder(-1, 3), {yes}, {reset, reseted}, {"自動給餌機"}, 0},
-            {"status", [](CareRig& r) {
-                 r.Set(-1, 2);
-                 std::tie(r.model.pet.Speed, r.model.pet.Stress, r.model.pet.WaterConc) = std::tuple(5, -7, 1);
-                 r.main.mnuCareLook->trigger();
-             }, {}, {"tank>この「ばすぽう」の情報|今日の日付: 26/12/06\n飼育日数: 1日\n最後に餌をあげた日: 1日前\n"
-                     "今日あげた餌の回数: 2回\n元気度: 0.5%\nストレス: -7\n水質汚濁: 99.6%|information|OK"}, {}, 0},
-            {"new fish, no", item(&frmMain::mnuFileNew), {no}, {renew}, {}, 0},
-            {"new fish, yes then no", item(&frmMain::mnuFileNew), {yes, no},
-             {renew, "->新たに飼育・最終確認|現在のデータは二度と復活できません。\n本当によろしいですか？|question|YesNo, No"},
-             {}, 0},
-            {"packing, no", item(&frmMain::mnuFileSave), {no},
-             {"->お引っ越し|水槽のお引っ越しをしますか？|question|YesNo, Yes"}, {}, 0},
-        };
-        for (const auto& [name, press, answers, boxes, shown, feederDays] : rows) {
+        const auto food = &frmMain::mnuCareFood, feeder = &frmMain::mnuCareAutoFoods, fresh = &frmMain::mnuFileNew;
+        // Days off today of the last feeding, its count, the feeder's day and days; the item pressed with the
+        // answers given -> the boxes, the windows then on screen, the feeder's days.
+        const QList<std::tuple<const char*, std::array<int, 4>, QAction* frmMain::*, QList<MsgAnswer>, QStringList,
+                               QStringList, int>>
+            rows{
+                {"feeder day", {-1, 0, -1, 1}, food, {},
+                 {"tank>ダメなのぉ...|今日は自動給餌期間です.\n餌はあげられません.|critical|OK"}, {}, 1},
+                {"fed three times", {0, 3}, food, {},
+                 {"tank>ダメなのぉ....|今日はこれ以上餌をあげられません.\n一日に餌は３回までです.|critical|OK"}, {}, 0},
+                {"fed three times yesterday", {-1, 3}, food, {}, {}, {"餌をあげる"}, 0},
+                {"water changed today", {}, &frmMain::mnuCareWater, {},
+                 {"tank>ダメなのぉ....|水の交換はできません.\n水交換は、一日一回限りです.|critical|OK"}, {}, 0},
+                {"feeder set today, kept", {0, 0, 0, 2}, feeder, {no}, {reset}, {}, 2},
+                {"feeder running, reset", {0, 0, -1, 3}, feeder, {yes},
+                 {reset, "tank>自動給餌機能の解除|自動給餌を解除しました.|information|OK"}, {"自動給餌機"}, 0},
+                {"status", {-1, 2}, &frmMain::mnuCareLook, {},
+                 {"tank>この「ばすぽう」の情報|今日の日付: 26/12/06\n飼育日数: 1日\n最後に餌をあげた日: 1日前\n"
+                  "今日あげた餌の回数: 2回\n元気度: 0.5%\nストレス: -7\n水質汚濁: 99.6%|information|OK"},
+                 {}, 0},
+                {"new fish, no", {}, fresh, {no}, {renew}, {}, 0},
+                {"new fish, yes then no", {}, fresh, {yes, no},
+                 {renew, "->新たに飼育・最終確認|現在のデータは二度と復活できません。\n本当によろしいですか？|question|YesNo, No"},
+                 {}, 0},
+                {"packing, no", {}, &frmMain::mnuFileSave, {no},
+                 {"->お引っ越し|水槽のお引っ越しをしますか？|question|YesNo, Yes"}, {}, 0},
+            };
+        for (const auto& [name, days, item, answers, boxes, shown, feederDays] : rows) {
             CareRig rig;
+            PetRecord& p = rig.model.pet;
+            // Energy, stress and water far from a new fish's, for the status view to show.
+            std::tie(p.EatFood, p.EatFoods, p.AutoFoodDay, p.AutoFoods, p.Speed, p.Stress, p.WaterConc) =
+                std::tuple(rig.Today() + days[0], days[1], rig.Today() + days[2], days[3], 5, -7, 1);
             rig.dialogs.answers.assign(answers.begin(), answers.end());
-            press(rig);
-            QCOMPARE(std::tuple(name, rig.Boxes(), rig.Shown(), int(rig.model.pet.AutoFoods), rig.main.isVisible(),
+            (rig.main.*item)->trigger();
+            QCOMPARE(std::tuple(name, rig.Boxes(), rig.Shown(), int(p.AutoFoods), rig.main.isVisible(),
                                 Stored("FishName")),
                      std::tuple(name, boxes, shown, feederDays, true, QString("ぎんじろう")));
         }
     }
 
-    void feedingByItsWindow()
+    void careThroughItsWindows()
     {
         CareRig rig;
         rig.main.mnuCareFood->trigger();
@@ -116,17 +106,49 @@ private slots:
         QCoreApplication::processEvents();
         QCOMPARE(std::tuple(rig.care.FoodWindow(), rig.model.pet.EatFoods), std::tuple(nullptr, 1));
 
-        // A feeding asked to close half way finishes first, then the tank closes with it saved.
-        CareRig closing;
-        closing.main.mnuCareFood->trigger();
-        closing.random.draws = {0.0, 0.5, 0.0};  // v = 0, all eaten
-        QTimer::singleShot(300, &closing.main, [&] { closing.main.close(); });
-        QVERIFY_THROWS_EXCEPTION(ProgramEnded,
-                                 QTest::mouseClick(closing.care.FoodWindow()->Command1, Qt::LeftButton));
-        QCOMPARE(QStringList({Stored("EatFoods"), Stored("Speed")}), QStringList({"1", "687"}));
+        // The water and the feeder, both open.
+        rig.model.pet.WaterDay = rig.Today() - 1;
+        rig.model.pet.WaterConc = 223;
+        rig.main.mnuCareWater->trigger();
+        rig.main.mnuCareAutoFoods->trigger();  // December: 1 to 7 days
+        frmWater* water = rig.care.WaterWindow();
+        frmAutoFoods* feeder = rig.care.FeederWindow();
+        // Key -> the days from 4: Right raises and Left lowers the upright bar too, as on the desktop; 7 in December.
+        for (const auto& [key, days] : {std::pair{Qt::Key_Right, 5}, {Qt::Key_End, 7}, {Qt::Key_Left, 3}}) {
+            feeder->vsbDay->setValue(4);
+            Press(feeder, key);
+            QCOMPARE(std::tuple(key, feeder->vsbDay->value()), std::tuple(key, days));
+        }
+
+        // 2 % with the arrow keys, then Enter: the water changes, Escape meanwhile refused, and the dialog goes.
+        water->hsbWaterV->setValue(0);
+        Press(water, Qt::Key_Right);
+        Press(water, Qt::Key_Right);
+        QCOMPARE(std::tuple(water->lblOdaku->text(), water->lblWaterv->text()),
+                 std::tuple(QString("(現在の汚濁度:12.5%)"), QString("交換水量 : 2%")));
+        bool refused = false;
+        QTimer::singleShot(0, water, [&] { Press(water, Qt::Key_Escape), refused = water->isVisible(); });
+        Press(water, Qt::Key_Return);
+        QCoreApplication::processEvents();
+        QCOMPARE(std::tuple(refused, rig.Shown()), std::tuple(true, QStringList("自動給餌機")));
+
+        // The Left row's three days, then Enter.
+        Press(feeder, Qt::Key_Return);
+        QCOMPARE(rig.window.messages, QStringList("自動給餌機始動|明日から3日間、餌を自動であげます"));
+
+        // A feeding asked to close half way finishes first, then the tank closes with all the care saved: the energy
+        // 771 after the shrimp, 750 after the water's step (|9.0 - 2| = 7, 7 mod 3 = 1), and 769 after this feeding.
+        rig.main.mnuCareFood->trigger();
+        rig.random.draws = {0.0, 0.5, 0.0};  // v = 0, all eaten
+        QTimer::singleShot(300, &rig.main, [&] { rig.main.close(); });
+        QVERIFY_THROWS_EXCEPTION(ProgramEnded, QTest::mouseClick(rig.care.FoodWindow()->Command1, Qt::LeftButton));
+        const QString today = QString::number(rig.Today());
+        QCOMPARE(QStringList({Stored("EatFoods"), Stored("Speed"), Stored("WaterConc"), Stored("WaterDay"),
+                              Stored("AutoFoods"), Stored("AutoFoodDay")}),
+                 QStringList({"2", "769", "232", today, "3", today}));
     }
 
-    void portionsAndWaterChanges()
+    void portionsWaterChangesAndTheFeedersDays()
     {
         // Food, quantity, draw r, d -> the fortune, whether food was left (fouling the water, a second's pause),
         // stress, energy; v at its largest. The fortune food never leaves any.
@@ -140,8 +162,7 @@ private slots:
             {2, 2, 0, 20, "", true, 6, 703},  {2, 3, 0, 6, "", true, 8, 722}};
         for (const auto& [kind, qty, r, d, fortune, left, stress, speed] : rows) {
             Fish rig;
-            rig.model.pet.EatFood = rig.Today() - 1;  // a new day: the count starts again
-            rig.model.pet.EatFoods = 3;
+            rig.model.pet.EatFoods = 3;  // yesterday's: the count starts again
             int pauses = 0;
             const double portion = kind == FortuneFood ? (r - 0.5) / 20 : (qty + 1.5) / (qty + 2);
             rig.random.draws = {portion, (d - 5.5) / 15};
@@ -168,47 +189,11 @@ private slots:
                                 int(rig.model.pet.Stress), rig.model.pet.WaterDay, rig.window.status),
                      std::tuple(before, n, after, speed, stress, rig.Today(), QString("水を交換しました")));
         }
-    }
 
-    void amountBarsAndTheFeedersDays()
-    {
-        CareRig rig;
-        rig.model.pet.WaterDay = rig.Today() - 1;
-        rig.model.pet.WaterConc = 223;
-        rig.main.mnuCareWater->trigger();
-        rig.main.mnuCareAutoFoods->trigger();  // December: 1 to 7 days
-        frmWater* water = rig.care.WaterWindow();
-        frmAutoFoods* feeder = rig.care.FeederWindow();
-        // Key -> the days from 4: Right raises and Left lowers the upright bar too, as on the desktop; 7 in December.
-        for (const auto& [key, days] : {std::pair{Qt::Key_Right, 5}, {Qt::Key_End, 7}, {Qt::Key_Left, 3}}) {
-            feeder->vsbDay->setValue(4);
-            Press(feeder, key);
-            QCOMPARE(std::tuple(key, feeder->vsbDay->value()), std::tuple(key, days));
-        }
-
-        // 2 % with the arrow keys, then Enter: the water changes, Escape meanwhile refused, and the dialog goes.
-        water->hsbWaterV->setValue(0);
-        Press(water, Qt::Key_Right);
-        Press(water, Qt::Key_Right);
-        QCOMPARE(std::tuple(water->lblOdaku->text(), water->lblWaterv->text()),
-                 std::tuple(QString("(現在の汚濁度:12.5%)"), QString("交換水量 : 2%")));
-        bool refused = false;
-        QTimer::singleShot(0, water, [&] { Press(water, Qt::Key_Escape), refused = water->isVisible(); });
-        Press(water, Qt::Key_Return);
-        QCoreApplication::processEvents();
-        QCOMPARE(std::tuple(refused, rig.Shown()), std::tuple(true, QStringList("自動給餌機")));
-
-        // The Left row's three days, then Enter; the care is over, so the tank closes with both saved.
-        Press(feeder, Qt::Key_Return);
-        QCOMPARE(rig.window.messages, QStringList("自動給餌機始動|明日から3日間、餌を自動であげます"));
-        QVERIFY_THROWS_EXCEPTION(ProgramEnded, rig.main.close());
-        QCOMPARE(QStringList({Stored("WaterConc"), Stored("WaterDay"), Stored("AutoFoods"), Stored("AutoFoodDay")}),
-                 QStringList({"232", QString::number(rig.Today()), "3", QString::number(rig.Today())}));
-
-        // Up to 3 days in July, 7 in August.
-        for (const auto& [month, days] : {std::pair{7, 3}, std::pair{8, 7}}) {
-            QCOMPARE(std::tuple(month, Fish(QDate(2026, month, 15)).model.FeederMaxDays()), std::tuple(month, days));
-        }
+        // Up to 3 days on July's last day, 7 on August's first.
+        QCOMPARE(std::tuple(Fish(QDate(2026, 7, 31)).model.FeederMaxDays(),
+                            Fish(QDate(2026, 8, 1)).model.FeederMaxDays()),
+                 std::tuple(3, 7));
 
         // Set for three days on day N, just before midnight: no hand feeding on N + 1 to N + 3, then cleared.
         Fish night(QDate(2026, 7, 10));
