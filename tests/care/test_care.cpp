@@ -6,14 +6,12 @@ namespace {
 
 struct CareRig : WindowsRig {
     CareRig() { StartWithFish(); }
-    // Each box as the user met it, after whose window it belongs to.
+    // Each box as the user met it, after the window it belongs to: the tank, another (?) or none.
     QStringList Boxes() const
     {
         QStringList boxes;
         for (const MsgRequest& request : dialogs.shown) {
-            const QObject* owner = request.owner;
-            const QString by = owner == &main ? "tank" : owner ? owner->property("windowTitle").toString() : "-";
-            boxes.append(by + '>' + Described(request));
+            boxes.append(QString(request.owner == &main ? "tank>" : request.owner ? "?>" : "->") + Described(request));
         }
         return boxes;
     }
@@ -105,8 +103,7 @@ private slots:
         QTest::mouseClick(rig.care.FoodWindow()->Command2, Qt::LeftButton);
 
         // The water and the feeder, both open.
-        rig.model.pet.WaterDay = rig.Today() - 1;
-        rig.model.pet.WaterConc = 223;
+        std::tie(rig.model.pet.WaterDay, rig.model.pet.WaterConc) = std::tuple(rig.Today() - 1, 223);
         rig.main.mnuCareWater->trigger();
         rig.main.mnuCareAutoFoods->trigger();  // December: 1 to 7 days
         frmWater* water = rig.care.WaterWindow();

@@ -29,26 +29,6 @@ QMap<QString, QString> ReadTs(const QString& path)
     return messages;
 }
 
-// The locale is read once in a program's life: each language needs a program of its own. Runs the
-// current row again in this test program under `env`.
-void RunRowIn(const QString& env)
-{
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char* name : {"LANG", "LANGUAGE", "LC_ALL", "LC_MESSAGES"}) {
-        environment.remove(name);
-    }
-    for (const QString& variable : (env + " VASPO_LANGUAGE_CHILD=1").split(' ')) {
-        environment.insert(variable.section('=', 0, 0), variable.section('=', 1));
-    }
-    QProcess child;
-    child.setProcessEnvironment(environment);
-    child.setProcessChannelMode(QProcess::MergedChannels);
-    child.start(QCoreApplication::applicationFilePath(),
-                {QString("%1:%2").arg(QTest::currentTestFunction(), QTest::currentDataTag())});
-    QVERIFY(child.waitForFinished(60000));
-    QVERIFY2(child.exitCode() == 0, child.readAll().constData());
-}
-
 }  // namespace
 
 class TestLanguage : public QObject {
@@ -86,6 +66,7 @@ private slots:
         const QStringList japanese{"ﾌｧｲﾙ(&F)", "はい(&Y)", "（やっぱり、やめる）", "ばすぽう ヘルプ"};
         const QStringList english{"&File", "&Yes", "(Never mind)", "VASPO Help"};
         QTest::newRow("C") << "LANG=C.UTF-8" << japanese;
+        QTest::newRow("ja") << "LANG=ja_JP.UTF-8" << japanese;
         QTest::newRow("en") << "LANG=en_US.UTF-8" << english;
         QTest::newRow("de, then English") << "LANG=de_DE.UTF-8 LANGUAGE=de:en_GB:ja" << english;
         QTest::newRow("English locale, Japanese first") << "LANG=en_US.UTF-8 LANGUAGE=ja:en" << japanese;
@@ -99,8 +80,24 @@ private slots:
             QSKIP("the C locale and LANGUAGE lists are POSIX's; Windows has its display language, the other rows");
         }
 #endif
+        // The locale is read once in a program's life: each language needs a program of its own, this test
+        // program run again for the current row under `env`.
         if (!qEnvironmentVariableIsSet("VASPO_LANGUAGE_CHILD")) {
-            return RunRowIn(env);
+            QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+            for (const char* name : {"LANG", "LANGUAGE", "LC_ALL", "LC_MESSAGES"}) {
+                environment.remove(name);
+            }
+            for (const QString& variable : (env + " VASPO_LANGUAGE_CHILD=1").split(' ')) {
+                environment.insert(variable.section('=', 0, 0), variable.section('=', 1));
+            }
+            QProcess child;
+            child.setProcessEnvironment(environment);
+            child.setProcessChannelMode(QProcess::MergedChannels);
+            child.start(QCoreApplication::applicationFilePath(),
+                        {QString("%1:%2").arg(QTest::currentTestFunction(), QTest::currentDataTag())});
+            QVERIFY(child.waitForFinished(60000));
+            QVERIFY2(child.exitCode() == 0, child.readAll().constData());
+            return;
         }
         UseUiLanguage(*qApp);
         Tank rig;
