@@ -30,32 +30,30 @@ private slots:
         const MsgAnswer yes = MsgAnswer::Yes, no = MsgAnswer::No;
         const auto food = &frmMain::mnuCareFood, feeder = &frmMain::mnuCareAutoFoods, fresh = &frmMain::mnuFileNew;
         // Days off today of the last feeding, its count, the feeder's day and days; the item pressed with the
-        // answers given -> the boxes, the windows then on screen, the feeder's days.
-        const QList<std::tuple<const char*, std::array<int, 4>, QAction* frmMain::*, QList<MsgAnswer>, QStringList,
-                               QStringList, int>>
-            rows{
-                {"feeder day", {-1, 0, -1, 1}, food, {},
-                 {"tank>ダメなのぉ...|今日は自動給餌期間です.\n餌はあげられません.|critical|OK"}, {}, 1},
-                {"fed three times", {0, 3}, food, {},
-                 {"tank>ダメなのぉ....|今日はこれ以上餌をあげられません.\n一日に餌は３回までです.|critical|OK"}, {}, 0},
-                {"fed three times yesterday", {-1, 3}, food, {}, {}, {"餌をあげる"}, 0},
-                {"water changed today", {}, &frmMain::mnuCareWater, {},
-                 {"tank>ダメなのぉ....|水の交換はできません.\n水交換は、一日一回限りです.|critical|OK"}, {}, 0},
-                {"feeder set today, kept", {0, 0, 0, 2}, feeder, {no}, {reset}, {}, 2},
-                {"feeder running, reset", {0, 0, -1, 3}, feeder, {yes},
-                 {reset, "tank>自動給餌機能の解除|自動給餌を解除しました.|information|OK"}, {"自動給餌機"}, 0},
-                {"status", {-1, 2}, &frmMain::mnuCareLook, {},
-                 {"tank>この「ばすぽう」の情報|今日の日付: 26/12/06\n飼育日数: 1日\n最後に餌をあげた日: 1日前\n"
-                  "今日あげた餌の回数: 2回\n元気度: 0.5%\nストレス: -7\n水質汚濁: 99.6%|information|OK"},
-                 {}, 0},
-                {"new fish, no", {}, fresh, {no}, {renew}, {}, 0},
-                {"new fish, yes then no", {}, fresh, {yes, no},
-                 {renew, "->新たに飼育・最終確認|現在のデータは二度と復活できません。\n本当によろしいですか？|question|YesNo, No"},
-                 {}, 0},
-                {"packing, no", {}, &frmMain::mnuFileSave, {no},
-                 {"->お引っ越し|水槽のお引っ越しをしますか？|question|YesNo, Yes"}, {}, 0},
-            };
-        for (const auto& [name, days, item, answers, boxes, shown, feederDays] : rows) {
+        // answers given -> the windows then on screen, the feeder's days, the boxes.
+        using Row = std::tuple<const char*, std::array<int, 4>, QAction* frmMain::*, QList<MsgAnswer>, QStringList,
+                               int, QStringList>;
+        const QList<Row> rows{
+            {"feeder day", {-1, 0, -1, 1}, food, {}, {}, 1,
+             {"tank>ダメなのぉ...|今日は自動給餌期間です.\n餌はあげられません.|critical|OK"}},
+            {"fed three times", {0, 3}, food, {}, {}, 0,
+             {"tank>ダメなのぉ....|今日はこれ以上餌をあげられません.\n一日に餌は３回までです.|critical|OK"}},
+            {"fed three times yesterday", {-1, 3}, food, {}, {"餌をあげる"}, 0, {}},
+            {"water changed today", {}, &frmMain::mnuCareWater, {}, {}, 0,
+             {"tank>ダメなのぉ....|水の交換はできません.\n水交換は、一日一回限りです.|critical|OK"}},
+            {"feeder set today, kept", {0, 0, 0, 2}, feeder, {no}, {}, 2, {reset}},
+            {"feeder running, reset", {0, 0, -1, 3}, feeder, {yes}, {"自動給餌機"}, 0,
+             {reset, "tank>自動給餌機能の解除|自動給餌を解除しました.|information|OK"}},
+            {"status", {-1, 2}, &frmMain::mnuCareLook, {}, {}, 0,
+             {"tank>この「ばすぽう」の情報|今日の日付: 26/12/06\n飼育日数: 1日\n最後に餌をあげた日: 1日前\n"
+              "今日あげた餌の回数: 2回\n元気度: 0.5%\nストレス: -7\n水質汚濁: 99.6%|information|OK"}},
+            {"new fish, no", {}, fresh, {no}, {}, 0, {renew}},
+            {"new fish, yes then no", {}, fresh, {yes, no}, {}, 0,
+             {renew, "->新たに飼育・最終確認|現在のデータは二度と復活できません。\n本当によろしいですか？|question|YesNo, No"}},
+            {"packing, no", {}, &frmMain::mnuFileSave, {no}, {}, 0,
+             {"->お引っ越し|水槽のお引っ越しをしますか？|question|YesNo, Yes"}},
+        };
+        for (const auto& [name, days, item, answers, shown, feederDays, boxes] : rows) {
             CareRig rig;
             PetRecord& p = rig.model.pet;
             // Energy, stress and water far from a new fish's, for the status view to show.
@@ -102,7 +100,6 @@ private slots:
         QVERIFY(!rig.care.FoodWindow()->optFoodBut[FortuneFood]->isEnabled());
         QTest::mouseClick(rig.care.FoodWindow()->Command2, Qt::LeftButton);
 
-        // The water and the feeder, both open.
         std::tie(rig.model.pet.WaterDay, rig.model.pet.WaterConc) = std::tuple(rig.Today() - 1, 223);
         rig.main.mnuCareWater->trigger();
         rig.main.mnuCareAutoFoods->trigger();  // December: 1 to 7 days
@@ -184,9 +181,8 @@ private slots:
         }
 
         // Up to 3 days on July's last day, 7 on August's first.
-        QCOMPARE(std::tuple(Fish(QDate(2026, 7, 31)).model.FeederMaxDays(),
-                            Fish(QDate(2026, 8, 1)).model.FeederMaxDays()),
-                 std::tuple(3, 7));
+        QCOMPARE(QList({Fish(QDate(2026, 7, 31)).model.FeederMaxDays(), Fish(QDate(2026, 8, 1)).model.FeederMaxDays()}),
+                 QList({3, 7}));
 
         // Set for three days on day N, just before midnight: no hand feeding on N + 1 to N + 3, then cleared.
         Fish night(QDate(2026, 7, 10));
