@@ -134,10 +134,9 @@ private slots:
         rig.random.draws = {0.0, 0.5, 0.0};  // v = 0, all eaten
         QTimer::singleShot(300, &rig.main, [&] { rig.main.close(); });
         QVERIFY_THROWS_EXCEPTION(ProgramEnded, QTest::mouseClick(rig.care.FoodWindow()->Command1, Qt::LeftButton));
-        const QString today = QString::number(rig.Today());
         QCOMPARE(QStringList({Stored("EatFoods"), Stored("Speed"), Stored("WaterConc"), Stored("WaterDay"),
                               Stored("AutoFoods"), Stored("AutoFoodDay")}),
-                 QStringList({"2", "769", "232", today, "3", today}));
+                 QStringList({"2", "769", "232", QString::number(rig.Today()), "3", QString::number(rig.Today())}));
     }
 
     void portionsWaterChangesAndTheFeedersDays()
