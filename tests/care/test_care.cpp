@@ -6,22 +6,14 @@ namespace {
 
 struct CareRig : WindowsRig {
     CareRig() { StartWithFish(); }
-    // Each box as the user met it, after whose window it belongs to.
+    // Each box as the user met it, after the window it belongs to: the tank, another (?) or none.
     QStringList Boxes() const
     {
         QStringList boxes;
         for (const MsgRequest& request : dialogs.shown) {
-            const QObject* owner = request.owner;
-            const QString by = owner == &main ? "tank" : owner ? owner->property("windowTitle").toString() : "-";
-            boxes.append(by + '>' + Described(request));
+            boxes.append(QString(request.owner == &main ? "tank>" : request.owner ? "?>" : "->") + Described(request));
         }
         return boxes;
-    }
-    // Food eaten today `eatFood` days off, `eatFoods` times; the feeder set `feederDay` days off for `feederDays`.
-    void Set(qint32 eatFood, int eatFoods, qint32 feederDay = 0, int feederDays = 0)
-    {
-        std::tie(model.pet.EatFood, model.pet.EatFoods, model.pet.AutoFoodDay, model.pet.AutoFoods) =
-            std::tuple(Today() + eatFood, qint16(eatFoods), Today() + feederDay, qint16(feederDays));
     }
 };
 
@@ -32,56 +24,50 @@ class TestCare : public QObject {
 private slots:
     void refusalsAndQuestions()
     {
-        using Press = std::function<void(CareRig&)>;
-        const auto food = [](qint32 eatFood, int eatFoods, qint32 feederDay = 0, int feederDays = 0) {
-            return [=](CareRig& r) { r.Set(eatFood, eatFoods, feederDay, feederDays), r.main.mnuCareFood->trigger(); };
-        };
-        const auto water = [](qint32 day) {
-            return [=](CareRig& r) { r.model.pet.WaterDay = r.Today() + day, r.main.mnuCareWater->trigger(); };
-        };
-        const auto feeder = [](qint32 day, int days) {
-            return [=](CareRig& r) { r.Set(0, 0, day, days), r.main.mnuCareAutoFoods->trigger(); };
-        };
-        const auto item = [](QAction* frmMain::*action) { return [=](CareRig& r) { (r.main.*action)->trigger(); }; };
-        const QString full = "tank>ダメなのぉ....|今日はこれ以上餌をあげられません.\n一日に餌は３回までです.|critical|OK";
         const QString reset = "tank>自動給餌機能の解除|現在、自動給餌機能がセットされています\nリセットしますか？|question|YesNo, Yes";
-        const QString reseted = "tank>自動給餌機能の解除|自動給餌を解除しました.|information|OK";
         const QString renew = "->新たに飼育|ぎんじろうを海に帰します。\n新しい「ばすぽう」を飼育し始めます。\n"
                               "現在のデータは削除されます。\nよろしいですか？|question|YesNo, No";
         const MsgAnswer yes = MsgAnswer::Yes, no = MsgAnswer::No;
-        // What is pressed, with the answers given -> the boxes, the windows then on screen, the feeder's days.
-        const QList<std::tuple<const char*, Press, QList<MsgAnswer>, QStringList, QStringList, int>> rows{
-            {"feeder day", food(-1, 0, -1, 1), {}, {"tank>ダメなのぉ...|今日は自動給餌期間です.\n餌はあげられません.|critical|OK"}, {}, 1},
-            {"fed three times", food(0, 3), {}, {full}, {}, 0},
-            {"fed three times yesterday", food(-1, 3), {}, {}, {"餌をあげる"}, 0},
-            {"water changed today", water(0), {},
-             {"tank>ダメなのぉ....|水の交換はできません.\n水交換は、一日一回限りです.|critical|OK"}, {}, 0},
-            {"feeder set today, kept", feeder(0, 2), {no}, {reset}, {}, 2},
-            {"feeder running, reset", feeder(-1, 3), {yes}, {reset, reseted}, {"自動給餌機"}, 0},
-            {"status", [](CareRig& r) {
-                 r.Set(-1, 2);
-                 std::tie(r.model.pet.Speed, r.model.pet.Stress, r.model.pet.WaterConc) = std::tuple(5, -7, 1);
-                 r.main.mnuCareLook->trigger();
-             }, {}, {"tank>この「ばすぽう」の情報|今日の日付: 26/12/06\n飼育日数: 1日\n最後に餌をあげた日: 1日前\n"
-                     "今日あげた餌の回数: 2回\n元気度: 0.5%\nストレス: -7\n水質汚濁: 99.6%|information|OK"}, {}, 0},
-            {"new fish, no", item(&frmMain::mnuFileNew), {no}, {renew}, {}, 0},
-            {"new fish, yes then no", item(&frmMain::mnuFileNew), {yes, no},
-             {renew, "->新たに飼育・最終確認|現在のデータは二度と復活できません。\n本当によろしいですか？|question|YesNo, No"},
-             {}, 0},
-            {"packing, no", item(&frmMain::mnuFileSave), {no},
-             {"->お引っ越し|水槽のお引っ越しをしますか？|question|YesNo, Yes"}, {}, 0},
+        const auto food = &frmMain::mnuCareFood, feeder = &frmMain::mnuCareAutoFoods, fresh = &frmMain::mnuFileNew;
+        // Days off today of the last feeding, its count, the feeder's day and days; the item pressed with the
+        // answers given -> the windows then on screen, the feeder's days, the boxes.
+        using Row = std::tuple<const char*, std::array<int, 4>, QAction* frmMain::*, QList<MsgAnswer>, QStringList,
+                               int, QStringList>;
+        const QList<Row> rows{
+            {"feeder day", {-1, 0, -1, 1}, food, {}, {}, 1,
+             {"tank>ダメなのぉ...|今日は自動給餌期間です.\n餌はあげられません.|critical|OK"}},
+            {"fed three times", {0, 3}, food, {}, {}, 0,
+             {"tank>ダメなのぉ....|今日はこれ以上餌をあげられません.\n一日に餌は３回までです.|critical|OK"}},
+            {"fed three times yesterday", {-1, 3}, food, {}, {"餌をあげる"}, 0, {}},
+            {"water changed today", {}, &frmMain::mnuCareWater, {}, {}, 0,
+             {"tank>ダメなのぉ....|水の交換はできません.\n水交換は、一日一回限りです.|critical|OK"}},
+            {"feeder set today, kept", {0, 0, 0, 2}, feeder, {no}, {}, 2, {reset}},
+            {"feeder running, reset", {0, 0, -1, 3}, feeder, {yes}, {"自動給餌機"}, 0,
+             {reset, "tank>自動給餌機能の解除|自動給餌を解除しました.|information|OK"}},
+            {"status", {-1, 2}, &frmMain::mnuCareLook, {}, {}, 0,
+             {"tank>この「ばすぽう」の情報|今日の日付: 26/12/06\n飼育日数: 1日\n最後に餌をあげた日: 1日前\n"
+              "今日あげた餌の回数: 2回\n元気度: 0.5%\nストレス: -7\n水質汚濁: 99.6%|information|OK"}},
+            {"new fish, no", {}, fresh, {no}, {}, 0, {renew}},
+            {"new fish, yes then no", {}, fresh, {yes, no}, {}, 0,
+             {renew, "->新たに飼育・最終確認|現在のデータは二度と復活できません。\n本当によろしいですか？|question|YesNo, No"}},
+            {"packing, no", {}, &frmMain::mnuFileSave, {no}, {}, 0,
+             {"->お引っ越し|水槽のお引っ越しをしますか？|question|YesNo, Yes"}},
         };
-        for (const auto& [name, press, answers, boxes, shown, feederDays] : rows) {
+        for (const auto& [name, days, item, answers, shown, feederDays, boxes] : rows) {
             CareRig rig;
+            PetRecord& p = rig.model.pet;
+            // Energy, stress and water far from a new fish's, for the status view to show.
+            std::tie(p.EatFood, p.EatFoods, p.AutoFoodDay, p.AutoFoods, p.Speed, p.Stress, p.WaterConc) =
+                std::tuple(rig.Today() + days[0], days[1], rig.Today() + days[2], days[3], 5, -7, 1);
             rig.dialogs.answers.assign(answers.begin(), answers.end());
-            press(rig);
-            QCOMPARE(std::tuple(name, rig.Boxes(), rig.Shown(), int(rig.model.pet.AutoFoods), rig.main.isVisible(),
+            (rig.main.*item)->trigger();
+            QCOMPARE(std::tuple(name, rig.Boxes(), rig.Shown(), int(p.AutoFoods), rig.main.isVisible(),
                                 Stored("FishName")),
                      std::tuple(name, boxes, shown, feederDays, true, QString("ぎんじろう")));
         }
     }
 
-    void feedingByItsWindow()
+    void careThroughItsWindows()
     {
         CareRig rig;
         rig.main.mnuCareFood->trigger();
@@ -109,72 +95,12 @@ private slots:
         QCOMPARE(std::tuple(rig.random.log, rig.model.pet.EatFoods, rig.model.pet.Stress, rig.main.lblGENKI->text(),
                             rig.main.lblSTB->text(), rig.Shown()),
                  std::tuple(QString("RrrRrRr"), 1, -8, QString("77.1%"), QString("おいしかったなぁ...."), QStringList()));
-        // Once fed today, no fortune food; "やめた" changes nothing.
+        // Once fed today, no fortune food; "やめた" feeds nothing: the window goes, and the count saved is 2.
         rig.main.mnuCareFood->trigger();
         QVERIFY(!rig.care.FoodWindow()->optFoodBut[FortuneFood]->isEnabled());
         QTest::mouseClick(rig.care.FoodWindow()->Command2, Qt::LeftButton);
-        QCoreApplication::processEvents();
-        QCOMPARE(std::tuple(rig.care.FoodWindow(), rig.model.pet.EatFoods), std::tuple(nullptr, 1));
 
-        // A feeding asked to close half way finishes first, then the tank closes with it saved.
-        CareRig closing;
-        closing.main.mnuCareFood->trigger();
-        closing.random.draws = {0.0, 0.5, 0.0};  // v = 0, all eaten
-        QTimer::singleShot(300, &closing.main, [&] { closing.main.close(); });
-        QVERIFY_THROWS_EXCEPTION(ProgramEnded,
-                                 QTest::mouseClick(closing.care.FoodWindow()->Command1, Qt::LeftButton));
-        QCOMPARE(QStringList({Stored("EatFoods"), Stored("Speed")}), QStringList({"1", "687"}));
-    }
-
-    void portionsAndWaterChanges()
-    {
-        // Food, quantity, draw r, d -> the fortune, whether food was left (fouling the water, a second's pause),
-        // stress, energy; v at its largest. The fortune food never leaves any.
-        const QList<std::tuple<int, int, int, int, QString, bool, int, int>> rows{
-            {FortuneFood, 1, 1, 7, "もうダメかもしれない。大凶", false, 8, 603},
-            {FortuneFood, 1, 6, 7, "チョット不幸な、凶", false, 6, 624},
-            {FortuneFood, 1, 7, 7, "まずます。小吉", false, -4, 729},
-            {FortuneFood, 1, 14, 7, "良いことあるかな？中吉", false, -6, 750},
-            {FortuneFood, 1, 20, 7, "今日はラッキー。大吉", false, -8, 771},
-            {2, 1, 0, 6, "", false, -4, 729}, {2, 1, 0, 7, "", true, 4, 684}, {2, 2, 0, 9, "", false, -6, 750},
-            {2, 2, 0, 20, "", true, 6, 703},  {2, 3, 0, 6, "", true, 8, 722}};
-        for (const auto& [kind, qty, r, d, fortune, left, stress, speed] : rows) {
-            Fish rig;
-            rig.model.pet.EatFood = rig.Today() - 1;  // a new day: the count starts again
-            rig.model.pet.EatFoods = 3;
-            int pauses = 0;
-            const double portion = kind == FortuneFood ? (r - 0.5) / 20 : (qty + 1.5) / (qty + 2);
-            rig.random.draws = {portion, (d - 5.5) / 15};
-            rig.model.Feed(kind, qty, {[](int) {}, [&](int ms) { pauses += ms; }});
-            QCOMPARE(
-                std::tuple(kind, qty, r, d, rig.window.messages, rig.window.status, rig.model.pet.WaterConc, pauses,
-                           rig.model.pet.EatFoods, int(rig.model.pet.Stress), int(rig.model.pet.Speed)),
-                std::tuple(kind, qty, r, d, fortune.isEmpty() ? QStringList() : QStringList("占い謎エサ|" + fortune),
-                           QString(left ? "餌を残しちゃった" : "おいしかったなぁ...."), qint16(left ? 252 : 255),
-                           left ? 1000 : 0, 1, stress, speed));
-        }
-
-        // Clarity before, percent -> clarity after, energy, stress (largest steps).
-        const QList<std::tuple<int, int, int, int, int>> changes{
-            {100, 0, 103, 637, 0},     // one step even for nothing; 60 mod 3 = 0, but the dirty water costs 30
-            {100, 50, 253, 647, -20},  // |0.8 - 50| = 49 -> 1
-            {200, 10, 233, 643, -4},   // |8.6 - 10| = 1, and 4 for the water left dirty
-            {255, 2, 255, 627, 0}};    // 2 mod 3, and 2 / 5 rounds to no relief
-        for (const auto& [before, n, after, speed, stress] : changes) {
-            Fish rig;
-            rig.model.pet.WaterConc = qint16(before);
-            rig.model.ChangeWater(n, {{}, [](int) {}});
-            QCOMPARE(std::tuple(before, n, int(rig.model.pet.WaterConc), int(rig.model.pet.Speed),
-                                int(rig.model.pet.Stress), rig.model.pet.WaterDay, rig.window.status),
-                     std::tuple(before, n, after, speed, stress, rig.Today(), QString("水を交換しました")));
-        }
-    }
-
-    void amountBarsAndTheFeedersDays()
-    {
-        CareRig rig;
-        rig.model.pet.WaterDay = rig.Today() - 1;
-        rig.model.pet.WaterConc = 223;
+        std::tie(rig.model.pet.WaterDay, rig.model.pet.WaterConc) = std::tuple(rig.Today() - 1, 223);
         rig.main.mnuCareWater->trigger();
         rig.main.mnuCareAutoFoods->trigger();  // December: 1 to 7 days
         frmWater* water = rig.care.WaterWindow();
@@ -198,17 +124,64 @@ private slots:
         QCoreApplication::processEvents();
         QCOMPARE(std::tuple(refused, rig.Shown()), std::tuple(true, QStringList("自動給餌機")));
 
-        // The Left row's three days, then Enter; the care is over, so the tank closes with both saved.
+        // The Left row's three days, then Enter.
         Press(feeder, Qt::Key_Return);
         QCOMPARE(rig.window.messages, QStringList("自動給餌機始動|明日から3日間、餌を自動であげます"));
-        QVERIFY_THROWS_EXCEPTION(ProgramEnded, rig.main.close());
-        QCOMPARE(QStringList({Stored("WaterConc"), Stored("WaterDay"), Stored("AutoFoods"), Stored("AutoFoodDay")}),
-                 QStringList({"232", QString::number(rig.Today()), "3", QString::number(rig.Today())}));
 
-        // Up to 3 days in July, 7 in August.
-        for (const auto& [month, days] : {std::pair{7, 3}, std::pair{8, 7}}) {
-            QCOMPARE(std::tuple(month, Fish(QDate(2026, month, 15)).model.FeederMaxDays()), std::tuple(month, days));
+        // A feeding asked to close half way finishes first, then the tank closes with all the care saved: the energy
+        // 771 after the shrimp, 750 after the water's step (|9.0 - 2| = 7, 7 mod 3 = 1), and 769 after this feeding.
+        rig.main.mnuCareFood->trigger();
+        rig.random.draws = {0.0, 0.5, 0.0};  // v = 0, all eaten
+        QTimer::singleShot(300, &rig.main, [&] { rig.main.close(); });
+        QVERIFY_THROWS_EXCEPTION(ProgramEnded, QTest::mouseClick(rig.care.FoodWindow()->Command1, Qt::LeftButton));
+        QCOMPARE(QStringList({Stored("EatFoods"), Stored("Speed"), Stored("WaterConc"), Stored("WaterDay"),
+                              Stored("AutoFoods"), Stored("AutoFoodDay")}),
+                 QStringList({"2", "769", "232", QString::number(rig.Today()), "3", QString::number(rig.Today())}));
+    }
+
+    void portionsWaterChangesAndTheFeedersDays()
+    {
+        // Food, quantity, draw r, d -> the fortune, whether food was left (fouling the water, a second's pause),
+        // stress, energy; v at its largest. The fortune food never leaves any.
+        const QList<std::tuple<int, int, int, int, QStringList, bool, int, int>> rows{
+            {FortuneFood, 1, 1, 7, {"占い謎エサ|もうダメかもしれない。大凶"}, false, 8, 603},
+            {FortuneFood, 1, 6, 7, {"占い謎エサ|チョット不幸な、凶"}, false, 6, 624},
+            {FortuneFood, 1, 7, 7, {"占い謎エサ|まずます。小吉"}, false, -4, 729},
+            {FortuneFood, 1, 14, 7, {"占い謎エサ|良いことあるかな？中吉"}, false, -6, 750},
+            {FortuneFood, 1, 20, 7, {"占い謎エサ|今日はラッキー。大吉"}, false, -8, 771},
+            {2, 1, 0, 6, {}, false, -4, 729}, {2, 1, 0, 7, {}, true, 4, 684}, {2, 2, 0, 9, {}, false, -6, 750},
+            {2, 2, 0, 20, {}, true, 6, 703},  {2, 3, 0, 6, {}, true, 8, 722}};
+        for (const auto& [kind, qty, r, d, fortune, left, stress, speed] : rows) {
+            Fish rig;
+            rig.model.pet.EatFoods = 3;  // yesterday's: the count starts again
+            int pauses = 0;
+            const double portion = kind == FortuneFood ? (r - 0.5) / 20 : (qty + 1.5) / (qty + 2);
+            rig.random.draws = {portion, (d - 5.5) / 15};
+            rig.model.Feed(kind, qty, {[](int) {}, [&](int ms) { pauses += ms; }});
+            QCOMPARE(std::tuple(kind, qty, r, d, rig.window.messages, rig.window.status, rig.model.pet.WaterConc,
+                                pauses, rig.model.pet.EatFoods, int(rig.model.pet.Stress), int(rig.model.pet.Speed)),
+                     std::tuple(kind, qty, r, d, fortune, QString(left ? "餌を残しちゃった" : "おいしかったなぁ...."),
+                                qint16(left ? 252 : 255), left ? 1000 : 0, 1, stress, speed));
         }
+
+        // Clarity before, percent -> clarity after, energy, stress (largest steps).
+        const QList<std::tuple<int, int, int, int, int>> changes{
+            {100, 0, 103, 637, 0},     // one step even for nothing; 60 mod 3 = 0, but the dirty water costs 30
+            {100, 50, 253, 647, -20},  // |0.8 - 50| = 49 -> 1
+            {200, 10, 233, 643, -4},   // |8.6 - 10| = 1, and 4 for the water left dirty
+            {255, 2, 255, 627, 0}};    // 2 mod 3, and 2 / 5 rounds to no relief
+        for (const auto& [before, n, after, speed, stress] : changes) {
+            Fish rig;
+            rig.model.pet.WaterConc = qint16(before);
+            rig.model.ChangeWater(n, {{}, [](int) {}});
+            QCOMPARE(std::tuple(before, n, int(rig.model.pet.WaterConc), int(rig.model.pet.Speed),
+                                int(rig.model.pet.Stress), rig.model.pet.WaterDay, rig.window.status),
+                     std::tuple(before, n, after, speed, stress, rig.Today(), QString("水を交換しました")));
+        }
+
+        // Up to 3 days on July's last day, 7 on August's first.
+        QCOMPARE(QList({Fish(QDate(2026, 7, 31)).model.FeederMaxDays(), Fish(QDate(2026, 8, 1)).model.FeederMaxDays()}),
+                 QList({3, 7}));
 
         // Set for three days on day N, just before midnight: no hand feeding on N + 1 to N + 3, then cleared.
         Fish night(QDate(2026, 7, 10));

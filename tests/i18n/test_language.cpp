@@ -29,26 +29,6 @@ QMap<QString, QString> ReadTs(const QString& path)
     return messages;
 }
 
-// The locale is read once in a program's life: each language needs a program of its own. Runs the
-// current row again in this test program under `env`.
-void RunRowIn(const QString& env)
-{
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char* name : {"LANG", "LANGUAGE", "LC_ALL", "LC_MESSAGES"}) {
-        environment.remove(name);
-    }
-    for (const QString& variable : (env + " VASPO_LANGUAGE_CHILD=1").split(' ')) {
-        environment.insert(variable.section('=', 0, 0), variable.section('=', 1));
-    }
-    QProcess child;
-    child.setProcessEnvironment(environment);
-    child.setProcessChannelMode(QProcess::MergedChannels);
-    child.start(QCoreApplication::applicationFilePath(),
-                {QString("%1:%2").arg(QTest::currentTestFunction(), QTest::currentDataTag())});
-    QVERIFY(child.waitForFinished(60000));
-    QVERIFY2(child.exitCode() == 0, child.readAll().constData());
-}
-
 }  // namespace
 
 class TestLanguage : public QObject {
@@ -62,12 +42,10 @@ private slots:
         const QMap<QString, QString> english = ReadTs(SOURCE_DIR "/translations/vaspo_en.ts");
         // Every text in the code, as lupdate finds it now.
         QTemporaryDir dir;
-        const QString fresh = dir.filePath("vaspo_en.ts");
-        QStringList arguments{"-silent", "-locations", "none", "-I", SOURCE_DIR};
-        for (const char* folder : {"model", "mainwin", "about", "play", "care", "pictures", "app"}) {
-            arguments << QString(SOURCE_DIR "/") + folder;
-        }
-        QCOMPARE(QProcess::execute(LUPDATE, arguments << "-ts" << fresh), 0);
+        const QString fresh = dir.filePath("vaspo_en.ts"), in = SOURCE_DIR "/";
+        const QStringList arguments{"-silent", "-locations", "none", "-I", SOURCE_DIR, in + "model", in + "mainwin",
+                                    in + "about", in + "play", in + "care", in + "pictures", in + "app", "-ts", fresh};
+        QCOMPARE(QProcess::execute(LUPDATE, arguments), 0);
         QStringList faults;
         for (const QString& key : ReadTs(fresh).keys()) {
             const QString source = key.section('\t', 1), text = english.value(key);
@@ -102,8 +80,24 @@ private slots:
             QSKIP("the C locale and LANGUAGE lists are POSIX's; Windows has its display language, the other rows");
         }
 #endif
+        // The locale is read once in a program's life: each language needs a program of its own, this test
+        // program run again for the current row under `env`.
         if (!qEnvironmentVariableIsSet("VASPO_LANGUAGE_CHILD")) {
-            return RunRowIn(env);
+            QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+            for (const char* name : {"LANG", "LANGUAGE", "LC_ALL", "LC_MESSAGES"}) {
+                environment.remove(name);
+            }
+            for (const QString& variable : (env + " VASPO_LANGUAGE_CHILD=1").split(' ')) {
+                environment.insert(variable.section('=', 0, 0), variable.section('=', 1));
+            }
+            QProcess child;
+            child.setProcessEnvironment(environment);
+            child.setProcessChannelMode(QProcess::MergedChannels);
+            child.start(QCoreApplication::applicationFilePath(),
+                        {QString("%1:%2").arg(QTest::currentTestFunction(), QTest::currentDataTag())});
+            QVERIFY(child.waitForFinished(60000));
+            QVERIFY2(child.exitCode() == 0, child.readAll().constData());
+            return;
         }
         UseUiLanguage(*qApp);
         Tank rig;

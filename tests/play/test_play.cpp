@@ -75,7 +75,7 @@ private slots:
         QVERIFY(rig.main.isVisible() && !rig.main.isMinimized() && !rig.Msg() && rig.tray.TrayHidden == 0);
     }
 
-    void monologuesAndGreetings()
+    void whatTheFishSays()
     {
         // At 9:07 the minute drawn must be 7: monologues off, another minute, the minute, the same hour again.
         Fish rig;
@@ -87,21 +87,17 @@ private slots:
             QCOMPARE(std::tuple(on, minute, rig.window.messages.size()), std::tuple(on, minute, spoken));
         }
         QCOMPARE(rig.window.messages, QStringList("ななしの権兵衛の独り言|つまんないなぁ.."));
-
+        // The talk's choices: the hour's greeting, one of each row's three, and a way out.
+        rig.random.draws = {DrawFor(2, 3), DrawFor(0, 3), DrawFor(1, 3)};
+        QCOMPARE(rig.model.TalkOptions(), QStringList({"おはよう", "今日はひま？", "どこに行く？", "どこから来たの？",
+                                                      "（やっぱり、やめる）"}));
         const QList<std::pair<int, QString>> greetings{{4, "こんばんは"},  {5, "おはよう"},   {9, "おはよう"},
                                                        {10, "こんにちは"}, {14, "こんにちは"}, {15, "おやつ？"},
                                                        {16, "こんばんは"}, {20, "こんばんは"}, {21, "がんばってる？"}};
         for (const auto& [hour, greeting] : greetings) {
             QCOMPARE(TalkGreeting(hour), greeting);
         }
-        Fish talk;
-        talk.random.draws = {DrawFor(2, 3), DrawFor(0, 3), DrawFor(1, 3)};
-        QCOMPARE(talk.model.TalkOptions(), QStringList({"こんにちは", "今日はひま？", "どこに行く？", "どこから来たの？",
-                                                       "（やっぱり、やめる）"}));
-    }
 
-    void answersAndJanken()
-    {
         // Play count before, what is played, draws -> the fish's answer, energy, stress, play count after.
         const QList<std::tuple<int, int, QList<double>, QString, int, int, int>> rows{
             {0, Talk, {DrawFor(0, 3)}, "ぎんは、黙ったままです。", 687, -2, 1},
@@ -111,21 +107,20 @@ private slots:
             {0, Declined, {DrawFor(0, 2)}, "なんか用事？", 647, 2, 1},
             {9, Declined, {}, "しつこいなぁ。ゆっくり泳がせてよ。", 567, -2, 10},
             {19, Declined, {}, "ゆっくり泳ぎたいよ。うるさいなぁ...", 527, -4, 0},
-            {0, 0, {DrawFor(0, 3)}, "ぎんは、グーです。あいこです", 687, -4, 1},
             {0, 1, {DrawFor(2, 3)}, "ぎんは、チョキです。ぎんの勝ちです。やったー。", 687, 2, 1},
             {0, 2, {DrawFor(0, 3)}, "ぎんは、グーです。ぎんの勝ちです。やったー。", 687, 2, 1},  // round the circle
             {0, 1, {DrawFor(0, 3)}, "ぎんは、グーです。あなたの勝ちです。くやしいぃ！", 587, -6, 1},
-            // The 20th janken tires the fish: a second energy and stress step, and the count starts again at 5.
+            // The 20th janken, a draw, tires the fish: a second energy and stress step; the count starts again at 5.
             {19, 1, {DrawFor(1, 3)}, "ぎんは、パーです。あいこですもう、疲れたよ。", 529, -20, 5},
         };
         for (const auto& [count, play, draws, answer, speed, stress, after] : rows) {
-            Fish rig;
-            rig.model.pet.FishName = "ぎん";
-            rig.model.PlayCount = qint16(count);
-            rig.random.draws.assign(draws.begin(), draws.end());
-            const QString said = play < Talk ? rig.model.PlayJanken(play) : rig.model.TalkAnswer(play == Declined);
-            QCOMPARE(std::tuple(count, play, said, int(rig.model.pet.Speed), int(rig.model.pet.Stress),
-                                int(rig.model.PlayCount), rig.window.order),
+            Fish fish;
+            fish.model.pet.FishName = "ぎん";
+            fish.model.PlayCount = qint16(count);
+            fish.random.draws.assign(draws.begin(), draws.end());
+            const QString said = play < Talk ? fish.model.PlayJanken(play) : fish.model.TalkAnswer(play == Declined);
+            QCOMPARE(std::tuple(count, play, said, int(fish.model.pet.Speed), int(fish.model.pet.Stress),
+                                int(fish.model.PlayCount), fish.window.order),
                      std::tuple(count, play, answer, speed, stress, after, QString(after == 5 ? "ESES" : "ES")));
         }
     }
