@@ -86,7 +86,7 @@ private slots:
         QRect box;
         QTimer::singleShot(0, [&] {
             QWidget* status = QApplication::activeModalWidget();
-            QTest::qWaitFor([&] { return status->frameGeometry().bottomRight() == area.bottomRight(); }, Settles);
+            (void)QTest::qWaitFor([&] { return status->frameGeometry().bottomRight() == area.bottomRight(); }, Settles);
             box = status->frameGeometry();
             QTest::keyClick(status, Qt::Key_Escape);
         });
