@@ -127,7 +127,8 @@ private slots:
         QStringList wrong;
         for (const QSize size : {rig.main.size(), SmallestTank}) {
             for (const char* screen : {"Centre", "Right", "Left"}) {
-                for (const QPointF at : {QPointF(0, 0), {0.5, 0}, {1, 0}, {0, 0.5}, {1, 0.5}, {0, 1}, {0.5, 1}, {1, 1}}) {
+                for (const QPointF at :
+                     {QPointF(0, 0), {0.5, 0}, {1, 0}, {0, 0.5}, {1, 0.5}, {0, 1}, {0.5, 1}, {1, 1}}) {
                     const QRect area = WithPanels(*Named(screen));
                     rig.main.resize(size);
                     rig.PutTank(area, at.x(), at.y());
