@@ -58,29 +58,43 @@ bool Framed(const QWidget* window)
     return window->isVisible() && window->frameGeometry() != window->geometry();
 }
 
-// The window system tells a window's frame only once it shows the window,
-// and may put a window placed before by its inner corner; so the place is
-// taken once more when the true frame is known, the newest place asked for.
+// The window system tells a window's frame only once it shows the window, may
+// tell it in steps (a title bar first, its border later) and may put a window
+// placed before by its inner corner; so while the window is up, the place is
+// taken once more whenever its frame comes out other than the one it was
+// placed by, the newest place asked for. Moves alone leave it where the user
+// puts it.
 class PlaceWhenFramed : public QObject {
 public:
     static constexpr const char* Name = "vaspoPlaceWhenFramed";
-    PlaceWhenFramed(QWidget* window, std::function<void()> place) : QObject(window), window_(window), place_(std::move(place))
+    PlaceWhenFramed(QWidget* window, std::function<void()> place)
+        : QObject(window), window_(window), place_(std::move(place)), placedBy_(FrameMargins(window))
     {
         setObjectName(Name);
         window->installEventFilter(this);
     }
-    void Replace(std::function<void()> place) { place_ = std::move(place); }
+    void Replace(std::function<void()> place)
+    {
+        place_ = std::move(place);
+        placedBy_ = FrameMargins(window_);
+    }
 
 protected:
     bool eventFilter(QObject*, QEvent* event) override
     {
         const QEvent::Type type = event->type();
-        const bool shown = type == QEvent::Move || type == QEvent::Resize || type == QEvent::Show ||
-                           type == QEvent::Paint || type == QEvent::WindowActivate;
-        if (shown && Framed(window_)) {
+        // Once the user maximises or minimises it, its frame is the window system's business.
+        const bool stateTaken = type == QEvent::WindowStateChange && window_->windowState() != Qt::WindowNoState;
+        if (type == QEvent::Hide || stateTaken) {
             window_->removeEventFilter(this);
             setParent(nullptr);  // no longer pending
             deleteLater();
+            return false;
+        }
+        const bool shown = type == QEvent::Move || type == QEvent::Resize || type == QEvent::Show ||
+                           type == QEvent::Paint || type == QEvent::WindowActivate;
+        if (shown && Framed(window_) && FrameMargins(window_) != placedBy_) {
+            placedBy_ = FrameMargins(window_);
             place_();
         }
         return false;
@@ -89,15 +103,16 @@ protected:
 private:
     QWidget* window_;
     std::function<void()> place_;
+    QMargins placedBy_;  // the frame of the last placement; none before the window system's
 };
 
-// Places now and, while the window's frame is not known, again once it is.
+// Places now, and again whenever the window's frame turns out another.
 void Place(QWidget* window, const std::function<void()>& place)
 {
     place();
     if (auto* pending = window->findChild<QObject*>(PlaceWhenFramed::Name, Qt::FindDirectChildrenOnly)) {
         static_cast<PlaceWhenFramed*>(pending)->Replace(place);
-    } else if (!Framed(window)) {
+    } else {
         new PlaceWhenFramed(window, place);
     }
 }
