@@ -59,16 +59,17 @@ bool Framed(const QWidget* window)
 }
 
 // The window system tells a window's frame only once it shows the window, may
-// tell it in steps (a title bar first, its border later) and may put a window
-// placed before by its inner corner; so while the window is up, the place is
-// taken once more whenever its frame comes out other than the one it was
-// placed by, the newest place asked for. Moves alone leave it where the user
-// puts it.
+// tell it in steps (a title bar first, its border later), may report a size
+// of the window's making late (under load, its first size after its true
+// one) and may put a window placed before by its inner corner. So until the
+// window is framed and active, the place is taken again whenever its frame
+// comes out other than the one it was placed by, the newest place asked for.
+// After that the window is the user's to move or size.
 class PlaceWhenFramed : public QObject {
 public:
     static constexpr const char* Name = "vaspoPlaceWhenFramed";
     PlaceWhenFramed(QWidget* window, std::function<void()> place)
-        : QObject(window), window_(window), place_(std::move(place)), placedBy_(FrameMargins(window))
+        : QObject(window), window_(window), place_(std::move(place)), placedBy_(Frame())
     {
         setObjectName(Name);
         window->installEventFilter(this);
@@ -76,43 +77,43 @@ public:
     void Replace(std::function<void()> place)
     {
         place_ = std::move(place);
-        placedBy_ = FrameMargins(window_);
+        placedBy_ = Frame();
     }
 
 protected:
     bool eventFilter(QObject*, QEvent* event) override
     {
         const QEvent::Type type = event->type();
-        // Once the user maximises or minimises it, its frame is the window system's business.
-        const bool stateTaken = type == QEvent::WindowStateChange && window_->windowState() != Qt::WindowNoState;
-        if (type == QEvent::Hide || stateTaken) {
+        const bool shown = type == QEvent::Move || type == QEvent::Resize || type == QEvent::Show ||
+                           type == QEvent::Paint || type == QEvent::WindowActivate;
+        if (shown && Framed(window_) && Frame() != placedBy_) {
+            place_();
+            placedBy_ = Frame();
+        }
+        if (type == QEvent::Hide || (type == QEvent::WindowActivate && Framed(window_))) {
             window_->removeEventFilter(this);
             setParent(nullptr);  // no longer pending
             deleteLater();
-            return false;
-        }
-        const bool shown = type == QEvent::Move || type == QEvent::Resize || type == QEvent::Show ||
-                           type == QEvent::Paint || type == QEvent::WindowActivate;
-        if (shown && Framed(window_) && FrameMargins(window_) != placedBy_) {
-            placedBy_ = FrameMargins(window_);
-            place_();
         }
         return false;
     }
 
 private:
+    // The frame's margins and the window's size, which its place depends on.
+    std::pair<QMargins, QSize> Frame() const { return {FrameMargins(window_), window_->size()}; }
+
     QWidget* window_;
     std::function<void()> place_;
-    QMargins placedBy_;  // the frame of the last placement; none before the window system's
+    std::pair<QMargins, QSize> placedBy_;
 };
 
-// Places now, and again whenever the window's frame turns out another.
+// Places now and, while the window is not yet framed, again as its frame turns out.
 void Place(QWidget* window, const std::function<void()>& place)
 {
     place();
     if (auto* pending = window->findChild<QObject*>(PlaceWhenFramed::Name, Qt::FindDirectChildrenOnly)) {
         static_cast<PlaceWhenFramed*>(pending)->Replace(place);
-    } else {
+    } else if (!Framed(window)) {
         new PlaceWhenFramed(window, place);
     }
 }
